@@ -1,0 +1,41 @@
+// Time of one whole solve request on fixed games, and per call of Recherche.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdint>
+
+#include "Mesure.h"
+#include "Module1.h"
+
+namespace {
+
+using Jeu = std::array<std::int16_t, 6>;
+
+Runtime::Booleen Demande(const Jeu& nombres, std::int16_t cible) {
+    for (std::int32_t i = 0; i < 6; ++i) Module1::Tirage[i] = nombres[i];
+    Module1::NombreATrouver = cible;
+    Module1::InitEtapes(Module1::NombreATrouver);
+    if (Module1::EstDansTirage(Module1::NombreATrouver)) return Runtime::Vrai;
+    return Module1::Recherche(Module1::NumEtape);
+}
+
+void BM_Demande(benchmark::State& state, Jeu nombres, std::int16_t cible) {
+    const std::uint64_t avant = Module1::Mesure::AppelsRecherche;
+    for (auto _ : state) benchmark::DoNotOptimize(Demande(nombres, cible));
+    const double appels = static_cast<double>(Module1::Mesure::AppelsRecherche - avant);
+    state.counters["appels/demande"] = appels / static_cast<double>(state.iterations());
+    state.counters["temps/appel"] = benchmark::Counter(
+        appels, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+BENCHMARK_CAPTURE(BM_Demande, 248_exemple1, Jeu{2, 3, 7, 25, 50, 100}, 248);
+BENCHMARK_CAPTURE(BM_Demande, 345_exemple2, Jeu{9, 1, 10, 2, 75, 3}, 345);
+BENCHMARK_CAPTURE(BM_Demande, 625_exemple3, Jeu{1, 6, 8, 10, 25, 75}, 625);
+BENCHMARK_CAPTURE(BM_Demande, 866_sans_chaine, Jeu{2, 4, 10, 4, 2, 8}, 866);
+BENCHMARK_CAPTURE(BM_Demande, 983_petites, Jeu{1, 1, 2, 2, 3, 3}, 983);
+BENCHMARK_CAPTURE(BM_Demande, 999_grandes, Jeu{100, 75, 50, 25, 1, 1}, 999);
+BENCHMARK_CAPTURE(BM_Demande, 999_depassements, Jeu{100, 75, 50, 25, 10, 10}, 999);
+
+}  // namespace
+
+BENCHMARK_MAIN();

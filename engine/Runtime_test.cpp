@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <set>
+#include <string>
+
+#include "Hasard.h"
+#include "Tableau.h"
+#include "Texte.h"
+
+namespace {
+
+using Runtime::Erreur;
+
+const int (&TroisValeurs())[3] {
+    static const int liste[] = {1, 2, 3};
+    return liste;
+}
+
+// Runs f under an error handler and gives back the error it raised.
+template <typename F>
+Erreur SousGestionnaire(F&& f) {
+    Runtime::GestionnaireErreurs gestion;
+    f();
+    const Erreur e = Runtime::ErreurEnCours();
+    gestion.Efface();
+    return e;
+}
+
+TEST(Conversions, RoundHalvesToEvenAndCheckTheRange) {
+    EXPECT_EQ(Runtime::VersEntier32(2.5), 2);
+    EXPECT_EQ(Runtime::VersEntier32(3.5), 4);
+    EXPECT_EQ(Runtime::VersEntier32(-2.5), -2);
+    EXPECT_EQ(Runtime::VersEntier32(-3.5), -4);
+    EXPECT_EQ(Runtime::VersEntier32(3.4999999), 3);
+    EXPECT_EQ(Runtime::VersEntier32(1073741823.5), 1073741824);
+    EXPECT_EQ(Runtime::VersEntier32(2147483647.4), 2147483647);
+    EXPECT_EQ(Runtime::VersEntier32(-2147483648.5), -2147483648);
+    EXPECT_EQ(Runtime::VersEntier16(32767.4), 32767);
+
+    EXPECT_EQ(SousGestionnaire([] { Runtime::VersEntier32(2147483647.5); }),
+              Erreur::DepassementCapacite);
+    EXPECT_EQ(SousGestionnaire([] { Runtime::VersEntier16(32767.5); }),
+              Erreur::DepassementCapacite);
+    EXPECT_EQ(SousGestionnaire([] { Runtime::VersEntier16(std::int32_t{40000}); }),
+              Erreur::DepassementCapacite);
+    EXPECT_EQ(SousGestionnaire([] { Runtime::VersEntier32(std::nan("")); }),
+              Erreur::DepassementCapacite);
+}
+
+TEST(Arithmetic, OverflowRaisesAndNeverWraps) {
+    const std::int32_t max32 = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(Runtime::Ajoute<std::int32_t>(max32 - 1, 1), max32);
+    EXPECT_EQ(SousGestionnaire([&] { Runtime::Ajoute<std::int32_t>(max32, 1); }),
+              Erreur::DepassementCapacite);
+    EXPECT_EQ(SousGestionnaire([] { Runtime::Soustrait<std::int16_t>(-32768, 1); }),
+              Erreur::DepassementCapacite);
+    EXPECT_EQ(SousGestionnaire([] { Runtime::Multiplie<std::int32_t>(46341, 46341); }),
+              Erreur::DepassementCapacite);
+    EXPECT_EQ(SousGestionnaire([] { Runtime::Divise(1, 0); }), Erreur::DivisionParZero);
+    EXPECT_EQ(SousGestionnaire([] { Runtime::Divise(0, 0); }), Erreur::DepassementCapacite);
+    EXPECT_EQ(SousGestionnaire([] { Runtime::VersSimple(1e300); }), Erreur::DepassementCapacite);
+}
+
+TEST(Arithmetic, SinglePrecisionRoundsToNearestEven) {
+    EXPECT_EQ(Runtime::VersSimple(16777217.0 / 2.0), 8388608.0f);
+    EXPECT_EQ(Runtime::VersSimple(16777217.0), 16777216.0f);
+    EXPECT_EQ(Runtime::VersSimple(16777219.0), 16777220.0f);
+}
+
+TEST(ErrorsDeathTest, AnErrorWithNoHandlerEndsTheProgram) {
+    EXPECT_EXIT(Runtime::Ajoute<std::int16_t>(32767, 1), testing::ExitedWithCode(1),
+                "Dépassement de capacité");
+    EXPECT_EXIT(Runtime::Choisit(7, TroisValeurs()), testing::ExitedWithCode(1),
+                "Indice hors limites");
+}
+
+TEST(Arrays, SubscriptsOutsideTheBoundsRaise) {
+    Runtime::Tableau<std::int16_t, 0, 5> t;
+    t[5] = 7;
+    EXPECT_EQ(t[5], 7);
+    EXPECT_EQ(SousGestionnaire([&] { t[6] = 1; }), Erreur::IndiceHorsLimites);
+    EXPECT_EQ(SousGestionnaire([&] { (void)t[-1]; }), Erreur::IndiceHorsLimites);
+    const int liste[] = {10, 20, 30};
+    EXPECT_EQ(Runtime::Choisit(1, liste), 10);
+    EXPECT_EQ(Runtime::Choisit(3, liste), 30);
+    EXPECT_EQ(SousGestionnaire([&] { Runtime::Choisit(4, liste); }), Erreur::IndiceHorsLimites);
+}
+
+TEST(Text, NumericTestAcceptsPlainWrittenNumbersOnly) {
+    for (const char* t : {"0", "100", "999", " 12 ", "\t7", "+5", "-5", "1.5", "1.", ".5", "-.5",
+                          "1e2", "1E+2", "25e-1", "007", "1e-400"})
+        EXPECT_EQ(Runtime::EstNumerique(t), Runtime::Vrai) << '"' << t << '"';
+    for (const char* t : {"", " ", "+", "-", ".", "e2", "1e", "1e+", "abc", "1,5", "1 5", "--1",
+                          "0x10", "inf", "nan", "1e400", "12a", "é", "1.2.3", "+-1"})
+        EXPECT_EQ(Runtime::EstNumerique(t), Runtime::Faux) << '"' << t << '"';
+}
+
+TEST(Text, ConversionsOfNumericTexts) {
+    EXPECT_EQ(Runtime::VersDouble(" 2.5e2 "), 250.0);
+    EXPECT_EQ(Runtime::VersDouble("-.5"), -0.5);
+    EXPECT_EQ(Runtime::VersDouble("1e-400"), 0.0);
+    EXPECT_EQ(Runtime::VersEntier16("100.5"), 100);
+    EXPECT_EQ(Runtime::VersEntier16("101.5"), 102);
+    EXPECT_EQ(Runtime::VersEntier16("999"), 999);
+    EXPECT_EQ(SousGestionnaire([] { Runtime::VersDouble("abc"); }), Erreur::TypeIncompatible);
+    EXPECT_EQ(SousGestionnaire([] { Runtime::VersEntier16("40000"); }),
+              Erreur::DepassementCapacite);
+}
+
+TEST(Text, EveryIntegerComesBackFromItsText) {
+    for (std::int32_t n = -32768; n <= 32767; ++n) {
+        const std::string t = Runtime::VersTexte(n);
+        ASSERT_EQ(Runtime::VersEntier16(t), n) << t;
+    }
+    EXPECT_EQ(Runtime::VersTexte(-2147483647 - 1), "-2147483648");
+    EXPECT_EQ(Runtime::VersTexte(0), "0");
+}
+
+// Every text of up to three characters over an alphabet of number parts: what
+// passes the test converts to a double, and to 16 bits when in 100 to 999.
+TEST(Text, NumericTextsAlwaysConvert) {
+    const std::string alphabet = "0159+-.,eE a";
+    std::vector<std::string> textes{""};
+    for (int longueur = 1; longueur <= 3; ++longueur) {
+        std::vector<std::string> suivants;
+        for (const auto& t : textes)
+            if (static_cast<int>(t.size()) == longueur - 1)
+                for (char c : alphabet) suivants.push_back(t + c);
+        textes.insert(textes.end(), suivants.begin(), suivants.end());
+    }
+    for (const auto& t : textes) {
+        if (!Runtime::EstNumerique(t)) continue;
+        Erreur e = SousGestionnaire([&] {
+            const double v = Runtime::VersDouble(t);
+            if (v >= 100.0 && v <= 999.0) Runtime::VersEntier16(t);
+        });
+        EXPECT_EQ(e, Erreur::Aucune) << '"' << t << '"';
+    }
+}
+
+struct HorlogeFixe {
+    explicit HorlogeFixe(float lecture)
+        : precedente(Runtime::RemplaceHorloge([lecture] { return lecture; })) {}
+    ~HorlogeFixe() { Runtime::RemplaceHorloge(std::move(precedente)); }
+    Runtime::Horloge precedente;
+};
+
+TEST(Random, DrawsKeepVaryingWhenReseededWithTheSameReading) {
+    HorlogeFixe horloge(43200.5f);
+    std::set<float> valeurs;
+    float precedente = -1;
+    for (int i = 0; i < 10000; ++i) {
+        Runtime::Reinitialise(Runtime::HeureDuJour());
+        const float r = Runtime::Aleatoire();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+        EXPECT_NE(r, precedente);
+        precedente = r;
+        valeurs.insert(r);
+    }
+    EXPECT_GT(valeurs.size(), 9900u);
+}
+
+TEST(Random, TheClockReadsSecondsSinceMidnight) {
+    const float t = Runtime::HeureDuJour();
+    EXPECT_GE(t, 0.0f);
+    EXPECT_LT(t, 86401.0f);
+}
+
+}  // namespace
