@@ -12,7 +12,8 @@ namespace {
 using Jeu = std::array<std::int16_t, 6>;
 
 Runtime::Booleen Demande(const Jeu& nombres, std::int16_t cible) {
-    for (std::int32_t i = 0; i < 6; ++i) Module1::Tirage[i] = nombres[i];
+    for (std::int32_t i = 0; i < 6; ++i)
+        Module1::Tirage[i] = nombres[i];
     Module1::NombreATrouver = cible;
     Module1::InitEtapes(Module1::NombreATrouver);
     if (Module1::EstDansTirage(Module1::NombreATrouver)) return Runtime::Vrai;
@@ -21,11 +22,12 @@ Runtime::Booleen Demande(const Jeu& nombres, std::int16_t cible) {
 
 void BM_Demande(benchmark::State& state, Jeu nombres, std::int16_t cible) {
     const std::uint64_t avant = Module1::Mesure::AppelsRecherche;
-    for (auto _ : state) benchmark::DoNotOptimize(Demande(nombres, cible));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Demande(nombres, cible));
     const double appels = static_cast<double>(Module1::Mesure::AppelsRecherche - avant);
     state.counters["appels/demande"] = appels / static_cast<double>(state.iterations());
-    state.counters["temps/appel"] = benchmark::Counter(
-        appels, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["temps/appel"] =
+        benchmark::Counter(appels, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 BENCHMARK_CAPTURE(BM_Demande, 248_exemple1, Jeu{2, 3, 7, 25, 50, 100}, 248);

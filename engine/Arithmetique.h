@@ -16,7 +16,9 @@ namespace Runtime {
 using Booleen = std::int16_t;
 inline constexpr Booleen Vrai = -1;
 inline constexpr Booleen Faux = 0;
-constexpr Booleen VersBooleen(bool b) noexcept { return b ? Vrai : Faux; }
+constexpr Booleen VersBooleen(bool b) noexcept {
+    return b ? Vrai : Faux;
+}
 
 namespace detail {
 template <typename T>
@@ -70,8 +72,12 @@ inline T VersEntier(double x) {
     return static_cast<T>(r);
 }
 
-inline std::int16_t VersEntier16(double x) { return VersEntier<std::int16_t>(x); }
-inline std::int32_t VersEntier32(double x) { return VersEntier<std::int32_t>(x); }
+inline std::int16_t VersEntier16(double x) {
+    return VersEntier<std::int16_t>(x);
+}
+inline std::int32_t VersEntier32(double x) {
+    return VersEntier<std::int32_t>(x);
+}
 
 // A 32-bit integer narrowed to 16 bits: unchanged, or an overflow error.
 inline std::int16_t VersEntier16(std::int32_t x) {
@@ -82,8 +88,16 @@ inline std::int16_t VersEntier16(std::int32_t x) {
 }
 
 // The greatest whole number not above x, as a floating value.
-inline double Plancher(double x) noexcept { return std::floor(x); }
-inline float Plancher(float x) noexcept { return std::floor(x); }
+inline double Plancher(double x) noexcept {
+    return std::floor(x);
+}
+// Without a library call: the search tests a quotient for wholeness at nearly
+// every level. From 2^23 on every single-precision value is whole.
+inline float Plancher(float x) noexcept {
+    if (!(std::fabs(x) < 8388608.0f)) return x;
+    const float t = static_cast<float>(static_cast<std::int32_t>(x));
+    return t > x ? t - 1.0f : t;
+}
 
 // The nearest single-precision value; an overflow error past its range.
 inline float VersSimple(double x) {

@@ -45,6 +45,8 @@ bool Leve(Erreur e) {
     std::_Exit(EXIT_FAILURE);
 }
 
-FinSurErreur RemplaceFinSurErreur(FinSurErreur fin) { return std::exchange(Fin(), std::move(fin)); }
+FinSurErreur RemplaceFinSurErreur(FinSurErreur fin) {
+    return std::exchange(Fin(), std::move(fin));
+}
 
 }  // namespace Runtime

@@ -31,8 +31,12 @@ inline std::int32_t gestionnairesActifs = 0;
 }  // namespace detail
 
 // An error awaits its handler.
-inline bool EnErreur() noexcept { return detail::erreurEnCours != Erreur::Aucune; }
-inline Erreur ErreurEnCours() noexcept { return detail::erreurEnCours; }
+inline bool EnErreur() noexcept {
+    return detail::erreurEnCours != Erreur::Aucune;
+}
+inline Erreur ErreurEnCours() noexcept {
+    return detail::erreurEnCours;
+}
 
 // Raises e. With a handler active, the error is left pending and false is
 // returned (so that `return Leve(...)` ends a checked step); otherwise the
@@ -42,7 +46,7 @@ bool Leve(Erreur e);
 // An active error handler for the lifetime of the object, for one activation
 // of a procedure. Ending the error (Efface) is the handler's own decision.
 class GestionnaireErreurs {
-public:
+  public:
     GestionnaireErreurs() noexcept { ++detail::gestionnairesActifs; }
     ~GestionnaireErreurs() { --detail::gestionnairesActifs; }
     GestionnaireErreurs(const GestionnaireErreurs&) = delete;

@@ -20,8 +20,7 @@ float HeureReelle() {
     const std::time_t t = system_clock::to_time_t(maintenant);
     std::tm local{};
     localtime_r(&t, &local);
-    const auto fraction =
-        duration<double>(maintenant - system_clock::from_time_t(t)).count();
+    const auto fraction = duration<double>(maintenant - system_clock::from_time_t(t)).count();
     const double secondes = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
     return static_cast<float>(secondes);
 }
@@ -48,9 +47,15 @@ float SourceParDefaut::Suivant() {
     return static_cast<float>(Melange(etat_) >> 40) * 0x1p-24f;
 }
 
-float HeureDuJour() { return HorlogeCourante()(); }
-void Reinitialise(float graine) { SourceCourante()->Reinitialise(graine); }
-float Aleatoire() { return SourceCourante()->Suivant(); }
+float HeureDuJour() {
+    return HorlogeCourante()();
+}
+void Reinitialise(float graine) {
+    SourceCourante()->Reinitialise(graine);
+}
+float Aleatoire() {
+    return SourceCourante()->Suivant();
+}
 
 Horloge RemplaceHorloge(Horloge horloge) {
     return std::exchange(HorlogeCourante(), std::move(horloge));

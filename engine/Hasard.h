@@ -23,7 +23,7 @@ float Aleatoire();
 // rather than restarting from it: the callers reseed before every draw, often
 // with the same clock reading, and the draws must keep varying all the same.
 class SourceAleatoire {
-public:
+  public:
     virtual ~SourceAleatoire() = default;
     virtual void Reinitialise(float graine) = 0;
     virtual float Suivant() = 0;
@@ -31,12 +31,12 @@ public:
 
 // The program's own source: a 64-bit state, SplitMix64 steps, 24-bit values.
 class SourceParDefaut final : public SourceAleatoire {
-public:
+  public:
     explicit SourceParDefaut(std::uint64_t etat = 0x0123456789ABCDEFull) : etat_(etat) {}
     void Reinitialise(float graine) override;
     float Suivant() override;
 
-private:
+  private:
     std::uint64_t etat_;
 };
 

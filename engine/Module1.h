@@ -28,8 +28,8 @@ inline Runtime::Tableau<Etape, 0, 6> Etapes;              // the work table
 inline std::int32_t NumEtape = 0;                         // the number of the next step
 
 // The values of the 24 tiles, in check-box index order 1 to 24.
-inline constexpr std::array<std::int16_t, 24> Plaques = {
-    1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 25, 50, 75, 100, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+inline constexpr std::array<std::int16_t, 24> Plaques = {1,  2,   3, 4, 5, 6, 7, 8, 9, 10, 25, 50,
+                                                         75, 100, 1, 2, 3, 4, 5, 6, 7, 8,  9,  10};
 
 // Game state and work table.
 void InitEtapes(const std::int16_t& Cible);

@@ -15,30 +15,41 @@ bool IndexValide(const std::int32_t& i) {
     return Runtime::Leve(Runtime::Erreur::IndiceHorsLimites);
 }
 
+// The symbols are single characters: writing one this way stays inline, with
+// no library call, which counts at a million steps a search.
+[[gnu::always_inline]] inline void PoseSymbole(std::string& operation, char symbole) {
+    operation.clear();
+    operation.push_back(symbole);
+}
+
 // The entry is used at the current step, which then moves on.
-bool Marque(const std::int32_t& i, const char* symbole) {
+[[gnu::always_inline]] inline bool Marque(const std::int32_t& i, char symbole) {
     if (!IndexValide(i)) return false;
     Etapes[i].Ordre = NumEtape;
     const std::int32_t suivante = Runtime::Ajoute(NumEtape, 1);
     if (EnErreur()) return false;
     NumEtape = suivante;
-    Etapes[i].Operation = symbole;
+    PoseSymbole(Etapes[i].Operation, symbole);
     return true;
 }
 
 // The entry is free again, and the step counter one lower.
-bool Libere(const std::int32_t& i) {
+[[gnu::always_inline]] inline bool Libere(const std::int32_t& i) {
     if (!IndexValide(i)) return false;
     Etapes[i].Ordre = 0;
     const std::int32_t precedente = Runtime::Soustrait(NumEtape, 1);
     if (EnErreur()) return false;
     NumEtape = precedente;
-    Etapes[i].Operation = "";
+    Etapes[i].Operation.clear();
     return true;
 }
 
-std::int32_t Reste() { return Etapes[0].Valeur; }
-std::int32_t Nombre(const std::int32_t& i) { return Etapes[i].Valeur; }
+std::int32_t Reste() {
+    return Etapes[0].Valeur;
+}
+std::int32_t Nombre(const std::int32_t& i) {
+    return Etapes[i].Valeur;
+}
 
 // Nothing is stored when computing the new remainder raised an error.
 void PoseReste(std::int32_t reste) {
@@ -53,19 +64,19 @@ std::int32_t Quotient(const std::int32_t& i) {
 }  // namespace
 
 void AppliquePlus(const std::int32_t& Index) {
-    if (Marque(Index, "+")) PoseReste(Runtime::Soustrait(Reste(), Nombre(Index)));
+    if (Marque(Index, '+')) PoseReste(Runtime::Soustrait(Reste(), Nombre(Index)));
 }
 
 void AppliqueFois(const std::int32_t& Index) {
-    if (Marque(Index, "*")) PoseReste(Quotient(Index));
+    if (Marque(Index, '*')) PoseReste(Quotient(Index));
 }
 
 void AppliqueMoins(const std::int32_t& Index) {
-    if (Marque(Index, "-")) PoseReste(Runtime::Ajoute(Nombre(Index), Reste()));
+    if (Marque(Index, '-')) PoseReste(Runtime::Ajoute(Nombre(Index), Reste()));
 }
 
 void AppliqueDivise(const std::int32_t& Index) {
-    if (Marque(Index, "/")) PoseReste(Runtime::Multiplie(Nombre(Index), Reste()));
+    if (Marque(Index, '/')) PoseReste(Runtime::Multiplie(Nombre(Index), Reste()));
 }
 
 void AnnulePlus(const std::int32_t& Index) {

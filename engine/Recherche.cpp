@@ -46,7 +46,7 @@ Booleen Abandonne(Runtime::GestionnaireErreurs& gestion, const std::int32_t& j,
     gestion.Efface();
     if (Etapes.Contient(j)) {
         Etapes[j].Ordre = 0;
-        Etapes[j].Operation = "";
+        Etapes[j].Operation.clear();
     }
     NumEtape = entree.numEtape;
     if (issue == Issue::ErreurAnnule) Etapes[0].Valeur = entree.reste;
@@ -71,17 +71,16 @@ Booleen PeutMultiplier(const std::int32_t& Index) {
     return Runtime::VersBooleen(auMoinsUn && entier && nombre != 1);
 }
 
-Booleen Recherche(const std::int32_t& Debut) {
-    ++Mesure::AppelsRecherche;
+namespace {
+
+// The trials of one level, entries from the loop index up to 6, under the
+// level's own error handler.
+[[gnu::noinline]] Booleen Essais(std::int32_t j) {
     Runtime::GestionnaireErreurs gestion;
     const Entree entree{Etapes[0].Valeur, NumEtape};
-    std::int32_t j = Debut;
-
-    if (Etapes[0].Valeur == 0) return Vrai;
-    if (NumEtape == 7) return Faux;
 
     for (; j <= 6; ++j) {
-        const bool libre = Etapes[j].Operation == "";
+        const bool libre = Etapes[j].Operation.empty();
         if (EnErreur()) return Abandonne(gestion, j, entree, Issue::Rien);
         if (!libre) continue;
 
@@ -107,6 +106,18 @@ Booleen Recherche(const std::int32_t& Debut) {
         if (issue != Issue::Rien) return Abandonne(gestion, j, entree, issue);
     }
     return Faux;
+}
+
+}  // namespace
+
+Booleen Recherche(const std::int32_t& Debut) {
+    ++Mesure::AppelsRecherche;
+    const std::int32_t j = Debut;
+    // Neither test can raise an error, so the handler and the saved state are
+    // set up only for a level that makes trials: most calls end here.
+    if (Etapes[0].Valeur == 0) return Vrai;
+    if (NumEtape == 7) return Faux;
+    return Essais(j);
 }
 
 }  // namespace Module1

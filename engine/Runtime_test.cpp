@@ -7,6 +7,7 @@
 
 #include "Hasard.h"
 #include "Tableau.h"
+#include "TestJeu.h"
 #include "Texte.h"
 
 namespace {
@@ -18,15 +19,7 @@ const int (&TroisValeurs())[3] {
     return liste;
 }
 
-// Runs f under an error handler and gives back the error it raised.
-template <typename F>
-Erreur SousGestionnaire(F&& f) {
-    Runtime::GestionnaireErreurs gestion;
-    f();
-    const Erreur e = Runtime::ErreurEnCours();
-    gestion.Efface();
-    return e;
-}
+using TestJeu::SousGestionnaire;
 
 TEST(Conversions, RoundHalvesToEvenAndCheckTheRange) {
     EXPECT_EQ(Runtime::VersEntier32(2.5), 2);
@@ -92,8 +85,9 @@ TEST(Text, NumericTestAcceptsPlainWrittenNumbersOnly) {
     for (const char* t : {"0", "100", "999", " 12 ", "\t7", "+5", "-5", "1.5", "1.", ".5", "-.5",
                           "1e2", "1E+2", "25e-1", "007", "1e-400"})
         EXPECT_EQ(Runtime::EstNumerique(t), Runtime::Vrai) << '"' << t << '"';
-    for (const char* t : {"", " ", "+", "-", ".", "e2", "1e", "1e+", "abc", "1,5", "1 5", "--1",
-                          "0x10", "inf", "nan", "1e400", "12a", "é", "1.2.3", "+-1"})
+    for (const char* t :
+         {"",    " ",   "+",    "-",   ".",   "e2",    "1e",  "1e+", "abc",   "1,5",
+          "1 5", "--1", "0x10", "inf", "nan", "1e400", "12a", "é",   "1.2.3", "+-1"})
         EXPECT_EQ(Runtime::EstNumerique(t), Runtime::Faux) << '"' << t << '"';
 }
 
@@ -127,7 +121,8 @@ TEST(Text, NumericTextsAlwaysConvert) {
         std::vector<std::string> suivants;
         for (const auto& t : textes)
             if (static_cast<int>(t.size()) == longueur - 1)
-                for (char c : alphabet) suivants.push_back(t + c);
+                for (char c : alphabet)
+                    suivants.push_back(t + c);
         textes.insert(textes.end(), suivants.begin(), suivants.end());
     }
     for (const auto& t : textes) {

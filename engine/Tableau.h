@@ -17,7 +17,7 @@ template <typename T, std::int32_t Bas, std::int32_t Haut>
 class Tableau {
     static_assert(Bas <= Haut);
 
-public:
+  public:
     static constexpr std::int32_t BorneInf = Bas;
     static constexpr std::int32_t BorneSup = Haut;
 
@@ -34,7 +34,7 @@ public:
         return elements_[static_cast<std::size_t>(i - Bas)];
     }
 
-private:
+  private:
     static T& HorsLimites() {
         Leve(Erreur::IndiceHorsLimites);
         static T rebut;

@@ -7,12 +7,18 @@
 namespace Runtime {
 namespace {
 
-bool EstBlanc(char c) { return c == ' ' || c == '\t'; }
-bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
+bool EstBlanc(char c) {
+    return c == ' ' || c == '\t';
+}
+bool EstChiffre(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view SansBlancs(std::string_view t) {
-    while (!t.empty() && EstBlanc(t.front())) t.remove_prefix(1);
-    while (!t.empty() && EstBlanc(t.back())) t.remove_suffix(1);
+    while (!t.empty() && EstBlanc(t.front()))
+        t.remove_prefix(1);
+    while (!t.empty() && EstBlanc(t.back()))
+        t.remove_suffix(1);
     return t;
 }
 
@@ -76,9 +82,13 @@ std::optional<double> Lis(std::string_view texte) {
 
 }  // namespace
 
-std::string VersTexte(std::int32_t n) { return std::to_string(n); }
+std::string VersTexte(std::int32_t n) {
+    return std::to_string(n);
+}
 
-Booleen EstNumerique(std::string_view texte) { return VersBooleen(Lis(texte).has_value()); }
+Booleen EstNumerique(std::string_view texte) {
+    return VersBooleen(Lis(texte).has_value());
+}
 
 double VersDouble(std::string_view texte) {
     const std::optional<double> valeur = Lis(texte);
