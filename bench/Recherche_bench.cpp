@@ -39,5 +39,3 @@ BENCHMARK_CAPTURE(BM_Demande, 999_grandes, Jeu{100, 75, 50, 25, 1, 1}, 999);
 BENCHMARK_CAPTURE(BM_Demande, 999_depassements, Jeu{100, 75, 50, 25, 10, 10}, 999);
 
 }  // namespace
-
-BENCHMARK_MAIN();

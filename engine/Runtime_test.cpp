@@ -135,15 +135,8 @@ TEST(Text, NumericTextsAlwaysConvert) {
     }
 }
 
-struct HorlogeFixe {
-    explicit HorlogeFixe(float lecture)
-        : precedente(Runtime::RemplaceHorloge([lecture] { return lecture; })) {}
-    ~HorlogeFixe() { Runtime::RemplaceHorloge(std::move(precedente)); }
-    Runtime::Horloge precedente;
-};
-
 TEST(Random, DrawsKeepVaryingWhenReseededWithTheSameReading) {
-    HorlogeFixe horloge(43200.5f);
+    TestJeu::AvecHorloge horloge([] { return 43200.5f; });
     std::set<float> valeurs;
     float precedente = -1;
     for (int i = 0; i < 10000; ++i) {

@@ -3,7 +3,11 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <utility>
+#include <vector>
 
+#include "Hasard.h"
 #include "Module1.h"
 
 namespace TestJeu {
@@ -31,6 +35,72 @@ Runtime::Erreur SousGestionnaire(F&& f) {
     const Runtime::Erreur e = Runtime::ErreurEnCours();
     gestion.Efface();
     return e;
+}
+
+// A random source that gives the listed values in turn, over and over, and
+// counts what is asked of it.
+class SourceScriptee final : public Runtime::SourceAleatoire {
+  public:
+    explicit SourceScriptee(std::vector<float> valeurs) : valeurs_(std::move(valeurs)) {}
+    void Reinitialise(float) override { ++reinitialisations; }
+    float Suivant() override {
+        return valeurs_[static_cast<std::size_t>(tirages++) % valeurs_.size()];
+    }
+
+    std::int64_t tirages = 0;
+    std::int64_t reinitialisations = 0;
+
+  private:
+    std::vector<float> valeurs_;
+};
+
+// Installs a source for the lifetime of the object, then puts the old one back.
+template <typename Source = SourceScriptee>
+class AvecSource {
+  public:
+    template <typename... Args>
+    explicit AvecSource(Args&&... args) {
+        auto nouvelle = std::make_unique<Source>(std::forward<Args>(args)...);
+        source_ = nouvelle.get();
+        precedente_ = Runtime::RemplaceSource(std::move(nouvelle));
+    }
+    ~AvecSource() { Runtime::RemplaceSource(std::move(precedente_)); }
+    AvecSource(const AvecSource&) = delete;
+    AvecSource& operator=(const AvecSource&) = delete;
+
+    Source& operator*() const { return *source_; }
+    Source* operator->() const { return source_; }
+
+  private:
+    Source* source_;
+    std::unique_ptr<Runtime::SourceAleatoire> precedente_;
+};
+
+// Installs a clock for the lifetime of the object.
+class AvecHorloge {
+  public:
+    explicit AvecHorloge(Runtime::Horloge horloge)
+        : precedente_(Runtime::RemplaceHorloge(std::move(horloge))) {}
+    ~AvecHorloge() { Runtime::RemplaceHorloge(std::move(precedente_)); }
+    AvecHorloge(const AvecHorloge&) = delete;
+    AvecHorloge& operator=(const AvecHorloge&) = delete;
+
+  private:
+    Runtime::Horloge precedente_;
+};
+
+// The value r that draws the target t, or the tile of check-box index p.
+inline float RPourCible(int t) {
+    return (static_cast<float>(t - 100) + 0.5f) / 899.0f;
+}
+inline float RPourPlaque(int p) {
+    return (static_cast<float>(p - 1) + 0.5f) / 24.0f;
+}
+
+// Draws that give, attempt after attempt, 983 with 1, 1, 2, 2, 3, 3: no chain.
+inline std::vector<float> PartieInsoluble() {
+    return {RPourCible(983), RPourPlaque(1), RPourPlaque(15), RPourPlaque(2),
+            RPourPlaque(16), RPourPlaque(3), RPourPlaque(17)};
 }
 
 }  // namespace TestJeu
