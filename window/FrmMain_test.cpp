@@ -1,0 +1,212 @@
+#include "FrmMain.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "BoiteMessage.h"
+#include "Module1.h"
+#include "Programme.h"
+#include "TestsFenetre.h"
+#include "Texte.h"
+
+namespace {
+
+std::string Nom(const QWidget* widget) {
+    return widget ? widget->objectName().toStdString() : "(aucun)";
+}
+
+std::string NomTuile(std::int32_t i) {
+    return "Chk(" + Runtime::VersTexte(i) + ")";
+}
+
+// The window as the user first sees it: shown and active.
+class FrmMainTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        frm.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
+    }
+    FrmMain frm;
+};
+
+TEST_F(FrmMainTest, OpensInItsStartUpState) {
+    EXPECT_EQ(frm.windowTitle(), "Ornavex v1.0 - Tavelune");
+    EXPECT_EQ(frm.TxtResultat.Text(), "100");
+    EXPECT_EQ(frm.LblInfo.Caption(), "");
+    for (std::int32_t i = 1; i <= 24; ++i)
+        EXPECT_EQ(frm.Chk(i).Value(), 0) << i;
+    for (const Bouton* b : {&frm.CmdGO, &frm.CmdProposer, &frm.CmdErase, &frm.CmdQuit})
+        EXPECT_TRUE(b->Enabled()) << Nom(b);
+    EXPECT_EQ(frm.MousePointer(), 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(Nom(QApplication::focusWidget()), "TxtResultat");
+    EXPECT_FALSE(frm.windowIcon().isNull());
+}
+
+TEST_F(FrmMainTest, IsFixedInSizeAndCentredOnTheScreen) {
+    EXPECT_EQ(frm.size(), QSize(413, 335));
+    EXPECT_EQ(frm.minimumSize(), frm.maximumSize());
+    const QRect ecran = frm.screen()->availableGeometry();
+    // The window's top left corner is placed before any frame is known.
+    EXPECT_EQ(frm.pos(), QPoint(ecran.x() + (ecran.width() - 413) / 2,
+                                ecran.y() + (ecran.height() - 335) / 2));
+}
+
+TEST_F(FrmMainTest, ControlsStandWhereTheDescriptionPutsThem) {
+    EXPECT_EQ(frm.CmdProposer.geometry(), QRect(296, 48, 89, 25));
+    EXPECT_EQ(frm.CmdQuit.geometry(), QRect(296, 272, 89, 25));
+    EXPECT_EQ(frm.TxtResultat.geometry(), QRect(312, 88, 89, 28));
+    EXPECT_EQ(frm.LblInfo.geometry(), QRect(160, 136, 241, 113));
+    EXPECT_EQ(frm.Frame1.geometry(), QRect(8, 32, 137, 241));
+    EXPECT_EQ(frm.Frame2.geometry(), QRect(0, 312, 481, 25));
+    EXPECT_EQ(frm.lblCompany.parentWidget(), &frm.Frame2);
+    EXPECT_EQ(frm.lblCompany.geometry(), QRect(216, 4, 145, 17));
+    EXPECT_EQ(frm.Line1.geometry().top(), 311);
+    // Each value from 1 to 10 stands twice on one row; 25 to 100 stand alone.
+    for (std::int32_t i = 1; i <= 24; ++i) {
+        const CaseACocher& tuile = frm.Chk(i);
+        EXPECT_EQ(tuile.parentWidget(), &frm.Frame1);
+        EXPECT_EQ(Nom(&tuile), NomTuile(i));
+        EXPECT_EQ(tuile.Caption(), Runtime::VersTexte(Module1::Plaques[i - 1]));
+        const std::int32_t rang = i <= 14 ? i - 1 : i - 15;
+        EXPECT_EQ(tuile.geometry(), QRect(i <= 14 ? 16 : 72, 8 + 16 * rang, 49, 13)) << i;
+    }
+}
+
+TEST_F(FrmMainTest, FontsAndColoursFollowTheDescription) {
+    EXPECT_EQ(frm.Chk(14).font().family(), "Liberation Sans");
+    EXPECT_TRUE(frm.Chk(14).font().bold());
+    EXPECT_DOUBLE_EQ(frm.Chk(14).font().pointSizeF(), 9.75);
+    EXPECT_TRUE(frm.lblCompany.font().underline());
+    EXPECT_EQ(frm.Label3.font().family(), "Liberation Sans Narrow");
+    EXPECT_EQ(frm.palette().color(QPalette::Window), QColor(192, 192, 255));
+    EXPECT_EQ(frm.Chk(1).palette().color(frm.Chk(1).backgroundRole()), QColor(128, 128, 255));
+    EXPECT_EQ(frm.TxtResultat.palette().color(QPalette::Base), QColor(128, 128, 255));
+    EXPECT_EQ(frm.LblInfo.palette().color(QPalette::Window), QColor(0, 0, 192));
+    EXPECT_EQ(frm.LblInfo.palette().color(QPalette::WindowText),
+              QApplication::palette().color(QPalette::HighlightedText));
+    EXPECT_EQ(frm.Frame2.palette().color(QPalette::Window),
+              QApplication::palette().color(QPalette::Light));
+}
+
+TEST_F(FrmMainTest, EveryCaptionFitsItsControl) {
+    for (Controle* controle : frm.Controls()) {
+        QWidget& w = controle->Widget();
+        if (auto* etiquette = qobject_cast<QLabel*>(&w)) {
+            if (etiquette->text().isEmpty()) continue;
+            const QFontMetrics mesure(etiquette->font());
+            EXPECT_LE(mesure.horizontalAdvance(etiquette->text()), w.width()) << Nom(&w);
+            EXPECT_LE(mesure.height(), w.height()) << Nom(&w);
+        } else if (qobject_cast<QAbstractButton*>(&w)) {
+            EXPECT_LE(w.sizeHint().width(), w.width()) << Nom(&w);
+        }
+    }
+    const QFontMetrics cible(frm.TxtResultat.font());
+    EXPECT_LE(cible.horizontalAdvance("999"), frm.TxtResultat.contentsRect().width());
+}
+
+TEST_F(FrmMainTest, TabGoesFromTheTargetDownTheRightColumnThenUpTheLeft) {
+    std::vector<std::string> attendu = {"TxtResultat"};
+    for (std::int32_t i = 15; i <= 24; ++i)
+        attendu.push_back(NomTuile(i));
+    for (std::int32_t i = 14; i >= 1; --i)
+        attendu.push_back(NomTuile(i));
+    for (const char* nom : {"CmdGO", "CmdQuit", "CmdErase", "CmdProposer", "TxtResultat"})
+        attendu.push_back(nom);
+
+    std::vector<std::string> vu = {Nom(QApplication::focusWidget())};
+    for (std::size_t k = 1; k < attendu.size(); ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        vu.push_back(Nom(QApplication::focusWidget()));
+    }
+    EXPECT_EQ(vu, attendu);
+}
+
+TEST_F(FrmMainTest, TargetBoxRefusesAFourthCharacter) {
+    QTest::keyClicks(&frm.TxtResultat, "7");
+    EXPECT_EQ(frm.TxtResultat.Text(), "100");
+    frm.TxtResultat.clear();
+    QTest::keyClicks(&frm.TxtResultat, "1234");
+    EXPECT_EQ(frm.TxtResultat.Text(), "123");
+}
+
+TEST_F(FrmMainTest, EnumerationFollowsTheDescriptionAndOnlyTilesAreCheckBoxes) {
+    std::vector<std::string> attendu = {"CmdProposer", "CmdErase",   "CmdQuit", "CmdGO",
+                                        "Frame2",      "lblCompany", "Label3",  "Frame1"};
+    for (std::int32_t i = 1; i <= 14; ++i)
+        attendu.push_back(NomTuile(i));
+    for (std::int32_t i = 24; i >= 15; --i)
+        attendu.push_back(NomTuile(i));
+    for (const char* nom : {"TxtResultat", "Line1", "Label2", "LblInfo", "Label1"})
+        attendu.push_back(nom);
+
+    std::vector<std::string> vu;
+    std::vector<std::string> cases;
+    for (Controle* controle : frm.Controls()) {
+        vu.push_back(Nom(&controle->Widget()));
+        if (controle->EstCaseACocher()) cases.push_back(vu.back());
+    }
+    EXPECT_EQ(vu, attendu);
+    EXPECT_EQ(cases, std::vector<std::string>(attendu.begin() + 8, attendu.begin() + 32));
+    // Every control of the window is enumerated.
+    EXPECT_EQ(vu.size(), static_cast<std::size_t>(frm.findChildren<QWidget*>().size()));
+}
+
+TEST_F(FrmMainTest, QuitterUnloadsTheWindowThenEndsTheProgram) {
+    bool fermeeAvantFin = false;
+    int fins = 0;
+    const FinProgramme avant = RemplaceFinProgramme([&] {
+        fermeeAvantFin = !frm.isVisible();
+        ++fins;
+    });
+    QTest::mouseClick(&frm.CmdQuit, Qt::LeftButton);
+    RemplaceFinProgramme(avant);
+    EXPECT_EQ(fins, 1);
+    EXPECT_TRUE(fermeeAvantFin);
+}
+
+TEST_F(FrmMainTest, ClosingTheWindowOtherwiseEndsTheEventLoop) {
+    QTimer::singleShot(0, &frm, [this] { frm.close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // never hang
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+using FrmMainDeathTest = FrmMainTest;
+
+TEST_F(FrmMainDeathTest, QuitterEndsTheProgramWithStatusZero) {
+    EXPECT_EXIT(
+        {
+            frm.Chk(3).Value(1);
+            QTest::keyClicks(&frm.TxtResultat, "abc");
+            QTest::mouseClick(&frm.CmdQuit, Qt::LeftButton);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+TEST_F(FrmMainDeathTest, TileIndexOutsideOneToTwentyFourShowsTheErrorBoxAndEnds) {
+    for (const std::int32_t index : {0, 25}) {
+        EXPECT_EXIT(
+            {
+                InstalleBoiteErreur();
+                QTimer guetteur;
+                QObject::connect(&guetteur, &QTimer::timeout, [] {
+                    auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    if (!boite || boite->icon() != QMessageBox::Critical) return;
+                    std::fprintf(stderr, "[%s] %s\n", qPrintable(boite->windowTitle()),
+                                 qPrintable(boite->text()));
+                    boite->accept();
+                });
+                guetteur.start(5);
+                frm.Chk(index);
+            },
+            testing::ExitedWithCode(1), "\\[Ornavex\\] .*Indice hors limites");
+    }
+}
+
+}  // namespace
