@@ -173,7 +173,8 @@ TEST_F(FrmMainTest, QuitterUnloadsTheWindowThenEndsTheProgram) {
 
 TEST_F(FrmMainTest, ClosingTheWindowOtherwiseEndsTheEventLoop) {
     QTimer::singleShot(0, &frm, [this] { frm.close(); });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // never hang
+    // Never hang; tied to the window so that it cannot fire into a later test.
+    QTimer::singleShot(5000, &frm, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
 }
 
