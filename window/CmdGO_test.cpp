@@ -28,33 +28,8 @@ std::array<std::int16_t, 6> Tirage() {
     return t;
 }
 
-class CmdGOTest : public testing::Test {
+class CmdGOTest : public FenetreTest {
   protected:
-    void SetUp() override {
-        frm.show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
-    }
-
-    void Coche(const std::vector<std::int32_t>& tuiles) {
-        for (std::int32_t i = 1; i <= 24; ++i)
-            frm.Chk(i).Value(0);
-        for (const std::int32_t i : tuiles)
-            QTest::mouseClick(&frm.Chk(i), Qt::LeftButton);
-    }
-
-    void Tape(const std::string& texte) {
-        frm.TxtResultat.clear();
-        for (const QChar c : QString::fromUtf8(texte)) {
-            if (c.unicode() < 0x80) {
-                QTest::keyClicks(&frm.TxtResultat, QString(c));
-            } else {
-                // A French keyboard has a key for é; keyClicks takes ASCII alone.
-                const auto touche = static_cast<Qt::Key>(c.toUpper().unicode());
-                QTest::sendKeyEvent(QTest::Click, &frm.TxtResultat, touche, QString(c), {});
-            }
-        }
-    }
-
     std::vector<BoiteVue> Chercher() {
         return RepondAuxBoites([this] { QTest::mouseClick(&frm.CmdGO, Qt::LeftButton); });
     }
@@ -88,8 +63,6 @@ class CmdGOTest : public testing::Test {
         for (std::int32_t i = 0; i <= 5; ++i)
             Module1::Tirage[i] = static_cast<std::int16_t>(-1 - i);
     }
-
-    FrmMain frm;
 };
 
 std::string Solution(const std::string& expression) {

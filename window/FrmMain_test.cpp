@@ -25,15 +25,7 @@ std::string NomTuile(std::int32_t i) {
     return "Chk(" + Runtime::VersTexte(i) + ")";
 }
 
-// The window as the user first sees it: shown and active.
-class FrmMainTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        frm.show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
-    }
-    FrmMain frm;
-};
+using FrmMainTest = FenetreTest;
 
 TEST_F(FrmMainTest, OpensInItsStartUpState) {
     EXPECT_EQ(frm.windowTitle(), "Ornavex v1.0 - Tavelune");

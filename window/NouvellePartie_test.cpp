@@ -54,13 +54,8 @@ EtatJeu Etat() {
     return e;
 }
 
-class NouvellePartieTest : public testing::Test {
+class NouvellePartieTest : public FenetreTest {
   protected:
-    void SetUp() override {
-        frm.show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
-    }
-
     Vue Voit() {
         Vue v{frm.TxtResultat.Text(), frm.LblInfo.Caption(), {}, frm.MousePointer(), true};
         for (std::int32_t i = 1; i <= 24; ++i)
@@ -69,20 +64,6 @@ class NouvellePartieTest : public testing::Test {
             v.boutonsActifs = v.boutonsActifs && b->Enabled();
         return v;
     }
-
-    void Coche(std::initializer_list<std::int32_t> tuiles) {
-        for (const std::int32_t i : tuiles)
-            QTest::mouseClick(&frm.Chk(i), Qt::LeftButton);
-    }
-
-    void Tape(const QString& texte) {
-        frm.TxtResultat.clear();
-        QTest::keyClicks(&frm.TxtResultat, texte);
-    }
-
-    void Clique(Bouton& bouton) { QTest::mouseClick(&bouton, Qt::LeftButton); }
-
-    FrmMain frm;
 };
 
 const Vue FenetreVide{"0", "", {}, 0, true};
