@@ -6,24 +6,16 @@
 
 #include "Mesure.h"
 #include "Module1.h"
+#include "TestJeu.h"
 
 namespace {
 
 using Jeu = std::array<std::int16_t, 6>;
 
-Runtime::Booleen Demande(const Jeu& nombres, std::int16_t cible) {
-    for (std::int32_t i = 0; i < 6; ++i)
-        Module1::Tirage[i] = nombres[i];
-    Module1::NombreATrouver = cible;
-    Module1::InitEtapes(Module1::NombreATrouver);
-    if (Module1::EstDansTirage(Module1::NombreATrouver)) return Runtime::Vrai;
-    return Module1::Recherche(Module1::NumEtape);
-}
-
 void BM_Demande(benchmark::State& state, Jeu nombres, std::int16_t cible) {
     const std::uint64_t avant = Module1::Mesure::AppelsRecherche;
     for (auto _ : state)
-        benchmark::DoNotOptimize(Demande(nombres, cible));
+        benchmark::DoNotOptimize(TestJeu::Resout(cible, nombres));
     const double appels = static_cast<double>(Module1::Mesure::AppelsRecherche - avant);
     state.counters["appels/demande"] = appels / static_cast<double>(state.iterations());
     state.counters["temps/appel"] =

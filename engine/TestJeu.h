@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,18 @@ inline Runtime::Booleen Resout(std::int16_t cible, const std::array<std::int16_t
     Charge(cible, nombres);
     if (Module1::EstDansTirage(Module1::NombreATrouver)) return Runtime::Vrai;
     return Module1::Recherche(Module1::NumEtape);
+}
+
+// The whole game state, as text: equal texts, equal states.
+inline std::string EtatJeu() {
+    using namespace Module1;
+    std::string e = std::to_string(NombreATrouver) + " " + std::to_string(NumEtape);
+    for (std::int32_t i = 0; i <= 5; ++i)
+        e += " " + std::to_string(Tirage[i]) + "/" + std::to_string(IndexTirage[i]);
+    for (std::int32_t k = 0; k <= 6; ++k)
+        e += " " + std::to_string(Etapes[k].Valeur) + Etapes[k].Operation +
+             std::to_string(Etapes[k].Ordre);
+    return e;
 }
 
 // Runs f under an error handler and gives back the error it raised.

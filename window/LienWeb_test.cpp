@@ -58,18 +58,6 @@ void Survole(QWidget& w, QPoint place = {}) {
     QTest::mouseMove(&w, place);
 }
 
-// The whole game state, as text.
-std::string EtatJeu() {
-    using namespace Module1;
-    std::string e = std::to_string(NombreATrouver) + " " + std::to_string(NumEtape);
-    for (std::int32_t i = 0; i <= 5; ++i)
-        e += " " + std::to_string(Tirage[i]) + "/" + std::to_string(IndexTirage[i]);
-    for (std::int32_t k = 0; k <= 6; ++k)
-        e += " " + std::to_string(Etapes[k].Valeur) + Etapes[k].Operation +
-             std::to_string(Etapes[k].Ordre);
-    return e;
-}
-
 class LienWebTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -236,7 +224,7 @@ TEST_F(LienWebTest, ClickThatNothingCanOpenChangesNothing) {
     frm.LblInfo.Caption("Tavelune :\r\n(50+25+7)x3+2");
     ASSERT_TRUE(TestJeu::Resout(248, {2, 3, 7, 25, 50, 100}));
     const std::string vue = Vue();
-    const std::string etat = EtatJeu();
+    const std::string etat = TestJeu::EtatJeu();
 
     ShellSansNavigateur sansNavigateur;
     const std::vector<BoiteVue> boites =
@@ -244,7 +232,7 @@ TEST_F(LienWebTest, ClickThatNothingCanOpenChangesNothing) {
     EXPECT_EQ(sansNavigateur.Demandes, 1);
     EXPECT_TRUE(boites.empty());
     EXPECT_EQ(Vue(), vue);
-    EXPECT_EQ(EtatJeu(), etat);
+    EXPECT_EQ(TestJeu::EtatJeu(), etat);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(navigateur.Ouvertes.empty());
 }

@@ -30,30 +30,6 @@ struct Vue {
     bool operator==(const Vue&) const = default;
 };
 
-// The game state, all of it.
-struct EtatJeu {
-    std::vector<std::int32_t> nombres;
-    std::vector<std::string> operations;
-    std::int32_t numEtape;
-
-    bool operator==(const EtatJeu&) const = default;
-};
-
-EtatJeu Etat() {
-    using namespace Module1;
-    EtatJeu e{{NombreATrouver}, {}, NumEtape};
-    for (std::int32_t i = 0; i <= 5; ++i) {
-        e.nombres.push_back(Tirage[i]);
-        e.nombres.push_back(IndexTirage[i]);
-    }
-    for (std::int32_t k = 0; k <= 6; ++k) {
-        e.nombres.push_back(Etapes[k].Valeur);
-        e.nombres.push_back(Etapes[k].Ordre);
-        e.operations.push_back(Etapes[k].Operation);
-    }
-    return e;
-}
-
 class NouvellePartieTest : public FenetreTest {
   protected:
     Vue Voit() {
@@ -73,14 +49,14 @@ TEST_F(NouvellePartieTest, EffacerClearsTheWindowAndLeavesTheGameState) {
     Tape("248");
     frm.LblInfo.Caption("Tavelune :\r\n(50+25+7)x3+2");
     ASSERT_TRUE(TestJeu::Resout(248, {2, 3, 7, 25, 50, 100}));
-    const EtatJeu avant = Etat();
+    const std::string avant = TestJeu::EtatJeu();
 
     Clique(frm.CmdErase);
     EXPECT_EQ(Voit(), FenetreVide);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     Clique(frm.CmdErase);
     EXPECT_EQ(Voit(), FenetreVide);
-    EXPECT_EQ(Etat(), avant);
+    EXPECT_EQ(TestJeu::EtatJeu(), avant);
 }
 
 TEST_F(NouvellePartieTest, AfterEffacerChercherWantsSixTilesThenATarget) {

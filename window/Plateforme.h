@@ -34,7 +34,7 @@ inline constexpr std::int32_t AucuneAssociation = 31;
 // Show command: a normal window.
 inline constexpr std::int32_t AffichageNormal = 1;
 
-// With no verb (or "open"), opens the address in the desktop's default
+// With no verb, opens the address in the desktop's default
 // browser. The owner window, parameters, directory and show command mean
 // nothing to a browser and are not used.
 std::int32_t ShellExecuteA(std::int32_t Fenetre, const char* Operation, const char* Fichier,
