@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever the build, the tests and the window need and
-# the machine lacks. Safe to run again: it installs nothing that is present.
+# Installs, with apt-get, what the machine lacks for one use of the project:
+#   programme  building and running the window: the compiler, CMake, Ninja,
+#              Qt 6 Widgets with its platform plugins, the Liberation fonts;
+#   tests      all that, and GoogleTest, Google Benchmark, the virtual X
+#              server and the X tools that the tests and screenshots drive.
+# Safe to run again: it installs nothing that is present.
+# Usage: scripts/install-deps.sh programme|tests
 set -euo pipefail
 
-packages=(
-    g++ cmake ninja-build
-    libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-qpa-plugins fonts-liberation
-    xvfb xdotool x11-utils imagemagick
-)
+programme=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-liberation)
+tests=(libgtest-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick)
+
+case "${1:-}" in
+    programme) packages=("${programme[@]}") ;;
+    tests) packages=("${programme[@]}" "${tests[@]}") ;;
+    *)
+        echo "usage: $0 programme|tests" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

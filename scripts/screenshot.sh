@@ -1,38 +1,35 @@
 #!/usr/bin/env bash
 # Builds the program, opens its window on a virtual X server and saves a
-# picture of it. Usage: scripts/screenshot.sh [output.png]
+# picture of it. QT_SCALE_FACTOR, when set, passes on to the program.
+# Usage: scripts/screenshot.sh [output.png]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build"
 sortie="$(realpath -m "${1:-$root/docs/fenetre.png}")"
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" tests
 cmake -S "$root" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --parallel --target ornavex
-
-travail="$(mktemp -d)"
-xvfb_pid="" programme_pid=""
-nettoie() {
-    [ -n "$programme_pid" ] && kill "$programme_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null || true
-    rm -rf "$travail"
-}
-trap nettoie EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$travail/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$travail/display")"
-
-QT_QPA_PLATFORM=xcb "$build/window/ornavex" &
-programme_pid=$!
-fenetre="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ornavex v1\.0 - Tavelune$' | head -n1)"
-sleep 0.5  # let the window paint
-
 mkdir -p "$(dirname "$sortie")"
-import -window "$fenetre" "$sortie"
+
+# The part that needs the X server, run by avec-xvfb.sh, which stops the
+# server whatever happens; the program is stopped here on every road out.
+capture() {
+    local programme="$1" sortie="$2" programme_pid fenetre statut
+    QT_QPA_PLATFORM=xcb "$programme" &
+    programme_pid=$!
+    fenetre="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ornavex v1\.0 - Tavelune$' | head -n1)"
+    statut=1
+    if [ -n "$fenetre" ]; then
+        sleep 0.5  # let the window paint
+        import -window "$fenetre" "$sortie" && statut=0
+    else
+        echo "aucune fenêtre « Ornavex v1.0 - Tavelune »" >&2
+    fi
+    kill "$programme_pid" 2>/dev/null
+    wait "$programme_pid" 2>/dev/null
+    return "$statut"
+}
+export -f capture
+"$root/scripts/avec-xvfb.sh" bash -c 'capture "$1" "$2"' capture "$build/window/ornavex" "$sortie"
 echo "$sortie"

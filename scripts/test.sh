@@ -6,7 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 shift || true
 
-"$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" -G Ninja "$@"
+"$root/scripts/install-deps.sh" tests
+cmake -S "$root" -B "$build" -G Ninja -DBUILD_TESTING=ON "$@"
 cmake --build "$build" --parallel
 ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"

@@ -1,38 +1,30 @@
 #!/usr/bin/env bash
 # The real program on a virtual X server: the window opens with its title and
 # client size, and a click on "Quitter" ends the program with status 0.
-# Usage: Quitter_e2e.sh path/to/ornavex
+# Usage: scripts/avec-xvfb.sh Quitter_e2e.sh path/to/ornavex
 set -uo pipefail
 programme="$1"
 travail="$(mktemp -d)"
-xvfb_pid="" programme_pid=""
+programme_pid=""
 
 echec() {
     echo "ÉCHEC: $*" >&2
     exit 1
 }
 nettoie() {
-    [ -n "$programme_pid" ] && kill "$programme_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
+    if [ -n "$programme_pid" ]; then
+        kill "$programme_pid" 2>/dev/null
+        wait "$programme_pid" 2>/dev/null
+    fi
     rm -rf "$travail"
 }
 trap nettoie EXIT
 
-for outil in Xvfb xdotool xwininfo; do
-    command -v "$outil" >/dev/null || echec "$outil manque (scripts/install-deps.sh l'installe)"
+for outil in xdotool xwininfo; do
+    command -v "$outil" >/dev/null || echec "$outil manque (scripts/test.sh l'installe)"
 done
+[ -n "${DISPLAY:-}" ] || echec "pas de serveur X: lancer par scripts/avec-xvfb.sh"
 [ -x "$programme" ] || echec "pas de programme à $programme"
-
-# Xvfb picks a free display and writes its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/display" 2>"$travail/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$travail/display" ] && break
-    sleep 0.1
-done
-[ -s "$travail/display" ] || echec "Xvfb n'a pas démarré: $(cat "$travail/xvfb.log")"
-export DISPLAY=":$(head -n1 "$travail/display")"
 
 QT_QPA_PLATFORM=xcb "$programme" >"$travail/programme.log" 2>&1 &
 programme_pid=$!
