@@ -18,17 +18,9 @@ class Tableau {
     static_assert(Bas <= Haut);
 
   public:
-    static constexpr std::int32_t BorneInf = Bas;
-    static constexpr std::int32_t BorneSup = Haut;
-
     static constexpr bool Contient(std::int32_t i) noexcept { return i >= Bas && i <= Haut; }
 
     T& operator[](std::int32_t i) {
-        if (!Contient(i)) [[unlikely]]
-            return HorsLimites();
-        return elements_[static_cast<std::size_t>(i - Bas)];
-    }
-    const T& operator[](std::int32_t i) const {
         if (!Contient(i)) [[unlikely]]
             return HorsLimites();
         return elements_[static_cast<std::size_t>(i - Bas)];

@@ -26,11 +26,5 @@ double VersDouble(std::string_view texte);
 
 // The value of a numeric text as a 16-bit integer, rounded halves to even.
 std::int16_t VersEntier16(std::string_view texte);
-inline std::int16_t VersEntier16(const char* texte) {
-    return VersEntier16(std::string_view(texte));
-}
-inline std::int16_t VersEntier16(const std::string& texte) {
-    return VersEntier16(std::string_view(texte));
-}
 
 }  // namespace Runtime

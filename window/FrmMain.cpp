@@ -127,11 +127,11 @@ FrmMain::FrmMain() {
 }
 
 CaseACocher& FrmMain::Chk(std::int32_t Index) {
-    if (Index < 1 || Index > static_cast<std::int32_t>(chk_.size())) {
+    if (Index < 1 || Index > static_cast<std::int32_t>(Cases.size())) {
         Runtime::Leve(Runtime::Erreur::IndiceHorsLimites);
         return horsLimites_;
     }
-    return chk_[static_cast<std::size_t>(Index - 1)];
+    return Cases[static_cast<std::size_t>(Index - 1)];
 }
 
 void FrmMain::CmdQuit_Click() {

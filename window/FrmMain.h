@@ -35,7 +35,10 @@ class FrmMain : public QWidget {
     void MousePointer(std::int16_t valeur) { pointeur_.Fixe(valeur); }
     std::int16_t MousePointer() const { return pointeur_.Valeur(); }
 
-    // The controls, declared in description order: a frame before what it holds.
+    // The controls, in description order. Members are destroyed in the
+    // reverse order of their declaration, and a Qt parent deletes the
+    // children it still holds: a frame must come before what it holds, so
+    // that its controls are gone, and no longer its children, when it goes.
     Bouton CmdProposer;
     Bouton CmdErase;
     Bouton CmdQuit;
@@ -44,11 +47,7 @@ class FrmMain : public QWidget {
     Etiquette lblCompany;
     Etiquette Label3;
     Cadre Frame1;
-
-  private:
-    std::array<CaseACocher, 24> chk_;
-
-  public:
+    std::array<CaseACocher, 24> Cases;  // reached as Chk(1) to Chk(24)
     ZoneTexte TxtResultat;
     Ligne Line1;
     Etiquette Label2;
