@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, what the machine lacks for one use of the project:
 #   programme  building and running the window: the compiler, CMake, Ninja,
-#              Qt 6 Widgets with its platform plugins, the Liberation fonts;
+#              Qt 6 Widgets with its platform plugins, the X client library
+#              (XCB) headers, the Liberation fonts;
 #   tests      all that, and GoogleTest, Google Benchmark, the virtual X
-#              server and the X tools that the tests and screenshots drive.
+#              server, XTest and the X tools that the tests and screenshots
+#              drive.
 # Safe to run again: it installs nothing that is present.
 # Usage: scripts/install-deps.sh programme|tests
 set -euo pipefail
 
-programme=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-liberation)
-tests=(libgtest-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick)
+programme=(g++ cmake ninja-build qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-liberation)
+tests=(libgtest-dev libbenchmark-dev libxcb-xtest0-dev xvfb xdotool x11-utils imagemagick)
 
 case "${1:-}" in
     programme) packages=("${programme[@]}") ;;

@@ -1,6 +1,7 @@
 #include "BoiteMessage.h"
 #include "FrmMain.h"
 #include "Module1.h"
+#include "Saisies.h"
 #include "Texte.h"
 
 // Solve request: collects the six checked tiles and the target, then searches.
@@ -38,6 +39,8 @@ void FrmMain::CmdGO_Click() {
     // The search blocks the window until it returns.
     MousePointer(PointeurSouris::Sablier);
     Module1::NombreATrouver = Runtime::VersEntier16(TxtResultat.Text());
+    // Disabling the focused button passes the focus on: it comes back at the end.
+    QWidget* const focus = focusWidget();
     CmdGO.Enabled(false);
     CmdQuit.Enabled(false);
     LblInfo.Caption("Recherche en cours ...");
@@ -55,6 +58,10 @@ void FrmMain::CmdGO_Click() {
         LblInfo.Caption("Non trouvé");
     }
 
+    // The clicks and keys made during the search were made on a busy window:
+    // none may reach a control, least of all these buttons once enabled.
+    OublieSaisies(*this);
     CmdGO.Enabled(true);
     CmdQuit.Enabled(true);
+    if (focus) focus->setFocus();
 }

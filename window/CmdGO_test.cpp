@@ -163,6 +163,33 @@ TEST_F(CmdGOTest, EveryRoadHoldsTheHourglassAndBothButtonsUntilItsOutcomeIsWritt
     EXPECT_EQ(Module1::Etapes[0].Valeur, 100);
 }
 
+// Disabling "Chercher" passes the focus on, as far as "Effacer": a second
+// Space there would clear the window instead of searching again.
+TEST_F(CmdGOTest, AfterASearchTheFocusIsWhereTheRequestFoundIt) {
+    struct Route {
+        std::vector<std::int32_t> tuiles;
+        std::string cible;
+    };
+    const Route routes[] = {
+        {{14, 2, 12, 3, 11, 7}, "248"},
+        {{1, 15, 2, 16, 3, 17}, "983"},
+        {{14, 2, 12, 3, 11, 7}, "100"},
+    };
+    for (const Route& route : routes) {
+        SCOPED_TRACE(route.cible);
+        Coche(route.tuiles);
+        Tape(route.cible);
+        frm.CmdGO.setFocus();
+        ASSERT_TRUE(RepondAuxBoites([] {
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                    }).empty());
+        EXPECT_EQ(QApplication::focusWidget(), &frm.CmdGO);
+    }
+    frm.TxtResultat.setFocus();
+    frm.CmdGO_Click();
+    EXPECT_EQ(QApplication::focusWidget(), &frm.TxtResultat);
+}
+
 TEST_F(CmdGOTest, AnyCountButSixIsRefusedBeforeTheTargetIsRead) {
     struct Cas {
         std::vector<std::int32_t> tuiles;

@@ -1,6 +1,10 @@
 #include "Controles.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QProxyStyle>
 #include <utility>
 
 #include "Erreurs.h"
@@ -17,6 +21,29 @@ std::int16_t Bits(Drapeaux tenus, Drapeau premier, Drapeau second, Drapeau trois
                                      (tenus & troisieme ? 4 : 0));
 }
 
+// The application's style, with the platform's 13-pixel check box: the
+// style's own would not fit in the height of a tile box.
+class StyleCase : public QProxyStyle {
+  public:
+    StyleCase() : QProxyStyle(QApplication::style()->name()) {}
+
+    int pixelMetric(PixelMetric metrique, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metrique == PM_IndicatorWidth || metrique == PM_IndicatorHeight) return 13;
+        return QProxyStyle::pixelMetric(metrique, option, widget);
+    }
+};
+
+// One for every check box; it goes with the application.
+QStyle* StyleDesCases() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new StyleCase;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
 }  // namespace
 
 std::int16_t Controle::Value() const {
@@ -31,6 +58,18 @@ std::string Controle::Caption() const {
 
 void Controle::Caption(const std::string&) {
     Runtime::Leve(Runtime::Erreur::TypeIncompatible);
+}
+
+void Bouton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return QPushButton::keyPressEvent(event);
+    event->accept();
+    // A key held down presses the button once.
+    if (!event->isAutoRepeat()) click();
+}
+
+CaseACocher::CaseACocher() {
+    setStyle(StyleDesCases());
 }
 
 std::int16_t CaseACocher::Value() const {

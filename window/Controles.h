@@ -49,11 +49,17 @@ class Bouton : public ControleLegende<QPushButton> {
     // A disabled button takes no click.
     void Enabled(bool actif) { setEnabled(actif); }
     bool Enabled() const { return isEnabled(); }
+
+  protected:
+    // Return and Enter press the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A check box: value 0 unchecked, 1 checked.
+// A check box: value 0 unchecked, 1 checked. Its box is 13 pixels square.
 class CaseACocher : public ControleLegende<QCheckBox> {
   public:
+    CaseACocher();
+
     bool EstCaseACocher() const override { return true; }
     std::int16_t Value() const override;
     void Value(std::int16_t valeur);

@@ -1,5 +1,6 @@
 #include "FrmMain.h"
 
+#include <QFont>
 #include <QPixmap>
 #include <string>
 
@@ -13,19 +14,25 @@ namespace {
 
 #include "Icone.xpm"
 
-// Free Liberation faces draw the description's fonts: Sans for the main, large
-// and link faces, Sans Narrow for the narrow one.
+// A system that lacks the description's faces draws them with the free
+// Liberation faces of the same metrics.
+void SubstitueLiberation() {
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+    QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
+}
+
 QFont Principale() {
-    return Police("Liberation Sans", 9.75, 700);
+    return Police("MS Sans Serif", 9.75, 700);
 }
 QFont Grande() {
-    return Police("Liberation Sans", 12, 700);
+    return Police("MS Sans Serif", 12, 700);
 }
 QFont Lien() {
-    return Police("Liberation Sans", 9.75, 400, true);
+    return Police("Arial", 9.75, 400, true);
 }
 QFont Etroite() {
-    return Police("Liberation Sans Narrow", 9.75, 400);
+    return Police("Arial Narrow", 9.75, 400);
 }
 
 const QColor FondFenetre(192, 192, 255);
@@ -68,6 +75,7 @@ DescriptionControle TuileDecrite(std::int16_t i) {
 }  // namespace
 
 FrmMain::FrmMain() {
+    SubstitueLiberation();
     Constructeur fenetre(*this, {.Caption = "Ornavex v1.0 - Tavelune",
                                  .ClientWidth = 6195,
                                  .ClientHeight = 5025,

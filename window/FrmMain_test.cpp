@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BoiteMessage.h"
@@ -72,11 +76,11 @@ TEST_F(FrmMainTest, ControlsStandWhereTheDescriptionPutsThem) {
 }
 
 TEST_F(FrmMainTest, FontsAndColoursFollowTheDescription) {
-    EXPECT_EQ(frm.Chk(14).font().family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(frm.Chk(14).font()).family(), "Liberation Sans");
     EXPECT_TRUE(frm.Chk(14).font().bold());
     EXPECT_DOUBLE_EQ(frm.Chk(14).font().pointSizeF(), 9.75);
     EXPECT_TRUE(frm.lblCompany.font().underline());
-    EXPECT_EQ(frm.Label3.font().family(), "Liberation Sans Narrow");
+    EXPECT_EQ(QFontInfo(frm.Label3.font()).family(), "Liberation Sans Narrow");
     EXPECT_EQ(frm.palette().color(QPalette::Window), QColor(192, 192, 255));
     EXPECT_EQ(frm.Chk(1).palette().color(frm.Chk(1).backgroundRole()), QColor(128, 128, 255));
     EXPECT_EQ(frm.TxtResultat.palette().color(QPalette::Base), QColor(128, 128, 255));
@@ -85,6 +89,78 @@ TEST_F(FrmMainTest, FontsAndColoursFollowTheDescription) {
               QApplication::palette().color(QPalette::HighlightedText));
     EXPECT_EQ(frm.Frame2.palette().color(QPalette::Window),
               QApplication::palette().color(QPalette::Light));
+}
+
+// Each control asks for its face by the description's name; the system here
+// lacks them and draws the Liberation faces of the same metrics.
+TEST_F(FrmMainTest, FontsAskForTheDescriptionsFacesAndDrawWithLiberation) {
+    struct Cas {
+        const QWidget* controle;
+        const char* famille;
+        double points;
+        int poids;
+        bool souligne;
+        const char* face;
+    };
+    const Cas cas[] = {
+        {&frm.CmdGO, "MS Sans Serif", 9.75, 700, false, "Liberation Sans"},
+        {&frm.TxtResultat, "MS Sans Serif", 12, 700, false, "Liberation Sans"},
+        {&frm.lblCompany, "Arial", 9.75, 400, true, "Liberation Sans"},
+        {&frm.Label3, "Arial Narrow", 9.75, 400, false, "Liberation Sans Narrow"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(Nom(c.controle));
+        const QFont police = c.controle->font();
+        EXPECT_EQ(police.family(), c.famille);
+        EXPECT_DOUBLE_EQ(police.pointSizeF(), c.points);
+        EXPECT_EQ(police.weight(), c.poids);
+        EXPECT_EQ(police.underline(), c.souligne);
+        const QFontInfo face(police);
+        EXPECT_EQ(face.family(), c.face);
+        EXPECT_EQ(face.bold(), c.poids == 700);
+    }
+}
+
+// A tile box is 13 pixels high, as the platform's check box: its border shows
+// on all four sides, darker than the inside, at scale 1 and 2.
+TEST_F(FrmMainTest, EveryTileBoxDrawsItsWholeBox) {
+    CaseACocher& tuile = frm.Chk(14);
+    for (const int echelle : {1, 2}) {
+        SCOPED_TRACE("échelle " + std::to_string(echelle));
+        QImage image(tuile.size() * echelle, QImage::Format_RGB32);
+        image.setDevicePixelRatio(echelle);
+        tuile.render(&image);
+        // The box stands at the left, as high as the control.
+        const int cote = 13 * echelle;
+        ASSERT_EQ(image.height(), cote);
+        const int milieu = cote / 2;
+        const int dedans = qGray(image.pixel(milieu, milieu));
+        EXPECT_LT(qGray(image.pixel(0, milieu)), dedans) << "left";
+        EXPECT_LT(qGray(image.pixel(cote - 1, milieu)), dedans) << "right";
+        EXPECT_LT(qGray(image.pixel(milieu, 0)), dedans) << "top";
+        EXPECT_LT(qGray(image.pixel(milieu, cote - 1)), dedans) << "bottom";
+    }
+}
+
+// The red figures keep clear of the card's black border, and nothing is
+// drawn on the icon's own edge.
+TEST_F(FrmMainTest, NothingOfTheIconTouchesABorder) {
+    const QImage icone =
+        frm.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icone.size(), QSize(32, 32));
+    const QRgb rouge = qRgb(0xC0, 0, 0);
+    const QRgb noir = qRgb(0, 0, 0);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            if (x == 0 || y == 0 || x == 31 || y == 31) {
+                EXPECT_EQ(qAlpha(icone.pixel(x, y)), 0) << x << "," << y;
+            }
+            if (icone.pixel(x, y) != rouge) continue;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    EXPECT_NE(icone.pixel(x + dx, y + dy), noir) << x << "," << y;
+        }
+    }
 }
 
 TEST_F(FrmMainTest, EveryCaptionFitsItsControl) {
@@ -118,6 +194,48 @@ TEST_F(FrmMainTest, TabGoesFromTheTargetDownTheRightColumnThenUpTheLeft) {
         vu.push_back(Nom(QApplication::focusWidget()));
     }
     EXPECT_EQ(vu, attendu);
+}
+
+// As on the desktop the window stands for, Return and Enter press the
+// focused button as Space does, each once; in the target box, Return does nothing.
+TEST_F(FrmMainTest, ReturnEnterAndSpaceEachPressTheFocusedButtonOnce) {
+    int fins = 0;
+    const FinProgramme avant = RemplaceFinProgramme([&fins] { ++fins; });
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> touches[] = {
+        {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Enter, Qt::KeypadModifier},
+        {Qt::Key_Space, Qt::NoModifier},
+    };
+    // "Quitter" closes the window, and a message box takes its activation.
+    auto focus = [this](QWidget& controle) {
+        frm.show();
+        frm.activateWindow();
+        controle.setFocus();
+        return QTest::qWaitForWindowActive(&frm) && QApplication::focusWidget() == &controle;
+    };
+    Bouton* const boutons[] = {&frm.CmdGO, &frm.CmdProposer, &frm.CmdErase, &frm.CmdQuit};
+    for (const auto& [touche, modificateurs] : touches) {
+        for (Bouton* bouton : boutons) {
+            SCOPED_TRACE(Nom(bouton) + ", touche " + std::to_string(touche));
+            ASSERT_TRUE(focus(*bouton));
+            QSignalSpy clics(bouton, &QAbstractButton::clicked);
+            RepondAuxBoites(
+                [&] { QTest::keyClick(QApplication::focusWidget(), touche, modificateurs); });
+            EXPECT_EQ(clics.count(), 1);
+        }
+    }
+    EXPECT_EQ(fins, 3);
+    RemplaceFinProgramme(avant);
+
+    frm.LblInfo.Caption("avant");
+    ASSERT_TRUE(focus(frm.TxtResultat));
+    QObject contexte;
+    int clics = 0;
+    for (Bouton* bouton : boutons)
+        QObject::connect(bouton, &QAbstractButton::clicked, &contexte, [&clics] { ++clics; });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(clics, 0);
+    EXPECT_EQ(frm.LblInfo.Caption(), "avant");
 }
 
 TEST_F(FrmMainTest, TargetBoxRefusesAFourthCharacter) {

@@ -1,0 +1,152 @@
+// The busy window on a real X server. The user's input goes through XTest
+// just before the handler runs: it waits in the queue, as input made during
+// the search does.
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QTest>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "FrmMain.h"
+#include "Mesure.h"
+#include "Programme.h"
+#include "TestsFenetre.h"
+
+namespace {
+
+class SaisiesX : public FenetreTest {
+  protected:
+    void SetUp() override {
+        const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        ASSERT_NE(x11, nullptr) << "these tests need QT_QPA_PLATFORM=xcb";
+        x_ = x11->connection();
+        // With no window manager, the window takes the keyboard only when asked.
+        frm.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frm));
+        frm.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
+        avant_ = RemplaceFinProgramme([this] { ++fins_; });
+    }
+    void TearDown() override { RemplaceFinProgramme(avant_); }
+
+    // The pointer moved to the middle of the control, then a left click.
+    void CliqueX(const QWidget& controle) {
+        const QPointF centre =
+            controle.mapToGlobal(QRectF(controle.rect()).center()) * controle.devicePixelRatio();
+        const xcb_window_t racine = xcb_setup_roots_iterator(xcb_get_setup(x_)).data->root;
+        xcb_test_fake_input(x_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, racine,
+                            static_cast<std::int16_t>(centre.x()),
+                            static_cast<std::int16_t>(centre.y()), 0);
+        xcb_test_fake_input(x_, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        xcb_test_fake_input(x_, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    }
+
+    // The space bar pressed and released; it goes to the focused control.
+    void EspaceX() {
+        const xcb_keycode_t touche = CodeEspace();
+        xcb_test_fake_input(x_, XCB_KEY_PRESS, touche, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        xcb_test_fake_input(x_, XCB_KEY_RELEASE, touche, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    }
+
+    // Returns once the server has made every input asked for so far. Qt has
+    // delivered none of it yet: that waits for the event loop.
+    void Synchronise() {
+        std::free(xcb_get_input_focus_reply(x_, xcb_get_input_focus(x_), nullptr));
+    }
+
+    // A click on the target box after all that came before it. Returns once
+    // the event loop has delivered all of it: the box takes the focus last.
+    bool Livre() {
+        if (QApplication::focusWidget() == &frm.TxtResultat) return false;  // it would say nothing
+        CliqueX(frm.TxtResultat);
+        xcb_flush(x_);
+        const bool livre = QTest::qWaitFor(
+            [this] { return QApplication::focusWidget() == &frm.TxtResultat || !frm.isVisible(); },
+            10000);
+        return livre && frm.isVisible();
+    }
+
+    // Tiles 2, 4, 10, 8, 4, 2 and the target 866: a game that needs a search.
+    // The user starts it from the keyboard.
+    void PoseJeuCherche() {
+        Coche({2, 4, 10, 22, 18, 16});
+        Tape("866");
+        frm.CmdGO.setFocus();
+    }
+
+    int fins_ = 0;
+
+  private:
+    xcb_keycode_t CodeEspace() {
+        const xcb_setup_t* setup = xcb_get_setup(x_);
+        const int nombre = setup->max_keycode - setup->min_keycode + 1;
+        xcb_get_keyboard_mapping_reply_t* table = xcb_get_keyboard_mapping_reply(
+            x_, xcb_get_keyboard_mapping(x_, setup->min_keycode, static_cast<std::uint8_t>(nombre)),
+            nullptr);
+        xcb_keycode_t code = 0;
+        if (!table) return code;
+        const xcb_keysym_t* symboles = xcb_get_keyboard_mapping_keysyms(table);
+        for (int k = 0; k < nombre * table->keysyms_per_keycode && code == 0; ++k)
+            if (symboles[k] == 0x20 /* space */)
+                code = setup->min_keycode + k / table->keysyms_per_keycode;
+        std::free(table);
+        return code;
+    }
+
+    xcb_connection_t* x_ = nullptr;
+    FinProgramme avant_;
+};
+
+TEST_F(SaisiesX, ClicksOnChercherAndQuitterDuringTheSearchReachNeither) {
+    PoseJeuCherche();
+    CliqueX(frm.CmdGO);
+    CliqueX(frm.CmdQuit);
+    Synchronise();
+
+    const std::uint64_t avant = Module1::Mesure::AppelsRecherche;
+    frm.CmdGO_Click();
+    const std::uint64_t requete = Module1::Mesure::AppelsRecherche;
+    EXPECT_GT(requete, avant);
+
+    EXPECT_TRUE(Livre());
+    EXPECT_EQ(fins_, 0);
+    EXPECT_EQ(Module1::Mesure::AppelsRecherche, requete);
+}
+
+// Such input is forgotten, as on the disabled buttons: the user saw a busy
+// window. The focus is back on "Chercher", not on "Effacer".
+TEST_F(SaisiesX, InputOnTheEnabledControlsDuringTheSearchIsForgotten) {
+    PoseJeuCherche();
+    CliqueX(frm.Chk(23));
+    CliqueX(frm.CmdErase);
+    CliqueX(frm.CmdProposer);
+    EspaceX();
+    Synchronise();
+
+    frm.CmdGO_Click();
+    const std::string issue = frm.LblInfo.Caption();
+    EXPECT_EQ(QApplication::focusWidget(), &frm.CmdGO);
+
+    EXPECT_TRUE(Livre());
+    EXPECT_EQ(frm.Chk(23).Value(), 0);
+    EXPECT_EQ(frm.LblInfo.Caption(), issue);
+    EXPECT_EQ(frm.TxtResultat.Text(), "866");
+    EXPECT_EQ(fins_, 0);
+}
+
+// "Proposer" disables nothing: a click made meanwhile is handled after it.
+TEST_F(SaisiesX, AClickOnQuitterDuringAProposalEndsTheProgramAfterIt) {
+    CliqueX(frm.CmdQuit);
+    Synchronise();
+    frm.CmdProposer_Click();
+    EXPECT_EQ(fins_, 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return fins_ > 0; }, 10000));
+    EXPECT_EQ(fins_, 1);
+}
+
+}  // namespace
