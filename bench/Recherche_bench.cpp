@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <numeric>
 
 #include "Mesure.h"
 #include "Module1.h"
@@ -12,12 +13,20 @@ namespace {
 
 using Jeu = std::array<std::int16_t, 6>;
 
+std::uint64_t Erreurs() {
+    const auto& niveaux = Module1::Mesure::ErreursParNiveau;
+    return std::accumulate(niveaux.begin(), niveaux.end(), std::uint64_t{0});
+}
+
 void BM_Demande(benchmark::State& state, Jeu nombres, std::int16_t cible) {
     const std::uint64_t avant = Module1::Mesure::AppelsRecherche;
+    const std::uint64_t erreursAvant = Erreurs();
     for (auto _ : state)
         benchmark::DoNotOptimize(TestJeu::Resout(cible, nombres));
     const double appels = static_cast<double>(Module1::Mesure::AppelsRecherche - avant);
-    state.counters["appels/demande"] = appels / static_cast<double>(state.iterations());
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["appels/demande"] = appels / iterations;
+    state.counters["erreurs/demande"] = static_cast<double>(Erreurs() - erreursAvant) / iterations;
     state.counters["temps/appel"] =
         benchmark::Counter(appels, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
 #include <set>
 #include <string>
 
@@ -155,6 +157,67 @@ TEST(Random, TheClockReadsSecondsSinceMidnight) {
     const float t = Runtime::HeureDuJour();
     EXPECT_GE(t, 0.0f);
     EXPECT_LT(t, 86401.0f);
+}
+
+// The values that a tile can have.
+constexpr std::int32_t ValeursDesPlaques[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 25, 50, 75, 100};
+
+// Every remainder below 2^24 with every tile value: the integer test of "*"
+// against the single-precision one that it stands for.
+TEST(FastPaths, EstMultipleIsTheSinglePrecisionTestBelow2To24) {
+    const auto simple = [](std::int32_t r, std::int32_t n) {
+        const float q = Runtime::VersSimple(Runtime::Divise(r, n));
+        return q >= 1.0f && Runtime::Plancher(q) == q;
+    };
+    for (const std::int32_t n : ValeursDesPlaques) {
+        std::int32_t ecarts = 0, premier = -1;
+        for (std::int32_t r = 0; r < Runtime::LimiteSimpleExacte; ++r)
+            if (Runtime::EstMultiple(r, n) != simple(r, n) && ecarts++ == 0) premier = r;
+        EXPECT_EQ(ecarts, 0) << "n " << n << ", first at " << premier;
+    }
+    // Other numbers, which only tables that no request loads hold.
+    std::mt19937 alea(24);
+    std::uniform_int_distribution<std::int32_t> reste(0, Runtime::LimiteSimpleExacte - 1),
+        nombre(1, std::numeric_limits<std::int32_t>::max());
+    for (int i = 0; i < 1000000; ++i) {
+        const std::int32_t r = reste(alea);
+        const std::int32_t n = i % 2 ? nombre(alea) : nombre(alea) % 1000 + 1;
+        ASSERT_EQ(Runtime::EstMultiple(r, n), simple(r, n)) << r << " / " << n;
+    }
+}
+
+// The integer quotient against the double one with its rounding: with every
+// tile value, the remainders at both ends of the 32-bit range, where the
+// double quotient is the most and the least precise, each slice holding every
+// remainder class and both parities of the quotient many times over; then
+// random pairs over the whole domain, and the edges.
+TEST(FastPaths, QuotientPairIsTheRoundedDoubleQuotient) {
+    const auto double_ = [](std::int32_t r, std::int32_t n) {
+        return Runtime::VersEntier32(Runtime::Divise(r, n));
+    };
+    constexpr std::int32_t tranche = 1 << 22;
+    constexpr std::int32_t max32 = std::numeric_limits<std::int32_t>::max();
+    for (const std::int32_t n : ValeursDesPlaques) {
+        std::int32_t ecarts = 0, premier = -1;
+        for (std::int32_t r = 0; r < tranche; ++r)
+            if (Runtime::QuotientPair(r, n) != double_(r, n) && ecarts++ == 0) premier = r;
+        for (std::int32_t k = 0; k < tranche; ++k) {
+            const std::int32_t r = max32 - k;
+            if (Runtime::QuotientPair(r, n) != double_(r, n) && ecarts++ == 0) premier = r;
+        }
+        EXPECT_EQ(ecarts, 0) << "n " << n << ", first at " << premier;
+    }
+
+    std::mt19937 alea(24);
+    std::uniform_int_distribution<std::int32_t> reste(0, max32), nombre(1, max32);
+    for (int i = 0; i < 2000000; ++i) {
+        const std::int32_t r = reste(alea);
+        const std::int32_t n = i % 2 ? nombre(alea) : nombre(alea) % 1000 + 1;
+        ASSERT_EQ(Runtime::QuotientPair(r, n), double_(r, n)) << r << " / " << n;
+    }
+    for (const std::int32_t r : {0, 1, 2, 3, 5, 7, max32 - 1, max32})
+        for (const std::int32_t n : {1, 2, 3, 10, 46341, max32 - 1, max32})
+            EXPECT_EQ(Runtime::QuotientPair(r, n), double_(r, n)) << r << " / " << n;
 }
 
 }  // namespace
