@@ -24,11 +24,11 @@ using Runtime::EnErreur;
 using Runtime::Faux;
 using Runtime::Vrai;
 using Jeu = std::array<std::int16_t, 6>;
+using ErreursParNiveau = decltype(Mesure::ErreursParNiveau);
 
 // What a search gives and leaves, and what it met on the way, as text.
 template <typename F>
-std::string Suit(F&& recherche, const std::uint64_t& appels,
-                 const std::array<std::uint64_t, 9>& erreurs) {
+std::string Suit(F&& recherche, const std::uint64_t& appels, const ErreursParNiveau& erreurs) {
     const std::uint64_t appelsAvant = appels;
     const auto erreursAvant = erreurs;
     std::string t = "result " + std::to_string(recherche()) + ", table";
@@ -45,7 +45,7 @@ std::string Suit(F&& recherche, const std::uint64_t& appels,
 // The reference: one level of the search as it reads, the handler included.
 struct Reference {
     std::uint64_t appels = 0;
-    std::array<std::uint64_t, 9> erreurs{};
+    ErreursParNiveau erreurs{};
     std::uint64_t arrondisAdmis = 0;  // "*" let through on a remainder that n does not divide
     std::uint64_t annulesEnErreur = 0;
 

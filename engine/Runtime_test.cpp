@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Hasard.h"
+#include "Module1.h"
 #include "Tableau.h"
 #include "TestJeu.h"
 #include "Texte.h"
@@ -159,8 +160,8 @@ TEST(Random, TheClockReadsSecondsSinceMidnight) {
     EXPECT_LT(t, 86401.0f);
 }
 
-// The values that a tile can have.
-constexpr std::int32_t ValeursDesPlaques[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 25, 50, 75, 100};
+// The values that a tile can have, each once.
+const std::set<std::int32_t> ValeursDesPlaques(Module1::Plaques.begin(), Module1::Plaques.end());
 
 // Every remainder below 2^24 with every tile value: the integer test of "*"
 // against the single-precision one that it stands for.
