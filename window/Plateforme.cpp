@@ -1,8 +1,10 @@
 #include "Plateforme.h"
 
-#include <QApplication>
-#include <QCursor>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEvent>
+#include <QPointer>
+#include <QSinglePointEvent>
 #include <QWidget>
 #include <utility>
 
@@ -13,13 +15,69 @@ namespace {
 // Names the hand; any non-zero value would do.
 constexpr std::int32_t PoigneeMain = 0x10003;
 
-// The control under the mouse, once Qt has seen the mouse enter it. A drag
-// begun on another control keeps sending that one the moves, and delays the
-// entering: its neighbour must not inherit a pointer meant for it.
-QWidget* ControleSousLaSouris() {
-    QWidget* controle = QApplication::widgetAt(QCursor::pos());
-    return controle && controle->underMouse() ? controle : nullptr;
+// The window runtime's pointer handling. A cursor set over a control shows
+// there until the mouse is over another control, which then shows its own
+// usual pointer. Where the mouse is comes from each mouse event as it is
+// delivered, never from the live pointer, which runs ahead of the events
+// still queued; and a drag keeps sending its moves to the control where it
+// began, wherever the mouse is.
+class PointeurDesControles : public QObject {
+  public:
+    // The control under the mouse, if the mouse event just delivered went to it.
+    QWidget* ControleSousLaSouris() const {
+        return sousLaSouris_ == recepteur_ ? sousLaSouris_.data() : nullptr;
+    }
+
+    void Porte(QWidget& controle, Qt::CursorShape forme) {
+        if (porteur_ && porteur_ != &controle) porteur_->unsetCursor();
+        controle.setCursor(forme);
+        porteur_ = &controle;
+    }
+
+  protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        switch (evenement->type()) {
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Enter:
+                break;
+            default:
+                return false;
+        }
+        auto* recepteur = qobject_cast<QWidget*>(objet);
+        if (!recepteur || !evenement->isSinglePointEvent()) return false;
+        QWidget* fenetre = recepteur->window();
+        const QPoint place = recepteur->mapTo(
+            fenetre, static_cast<QSinglePointEvent*>(evenement)->position().toPoint());
+        QWidget* sous = fenetre->childAt(place);
+        if (!sous && fenetre->rect().contains(place)) sous = fenetre;
+        recepteur_ = recepteur;
+        sousLaSouris_ = sous;
+        if (porteur_ && porteur_ != sous) {
+            porteur_->unsetCursor();
+            porteur_ = nullptr;
+        }
+        return false;
+    }
+
+  private:
+    QPointer<QWidget> recepteur_;
+    QPointer<QWidget> sousLaSouris_;
+    QPointer<QWidget> porteur_;
+};
+
+PointeurDesControles& Pointeurs() {
+    static PointeurDesControles pointeurs;
+    return pointeurs;
 }
+
+// It must see the mouse before the program first sets a cursor.
+void InstallePointeurs() {
+    QCoreApplication::instance()->installEventFilter(&Pointeurs());
+}
+Q_COREAPP_STARTUP_FUNCTION(InstallePointeurs)
 
 }  // namespace
 
@@ -27,17 +85,16 @@ std::int32_t LoadCursorA(std::int32_t Instance, std::int32_t IdCurseur) {
     return Instance == 0 && IdCurseur == CurseurMain ? PoigneeMain : 0;
 }
 
-// A cursor set on the control stays with it, so the rest of the window keeps
-// its usual pointer, and the application's override cursor (the hourglass of
-// a search) still wins over it.
+// The application's override cursor (the hourglass of a search) still wins
+// over a cursor set here.
 std::int32_t SetCursor(std::int32_t Curseur) {
-    QWidget* controle = ControleSousLaSouris();
+    QWidget* controle = Pointeurs().ControleSousLaSouris();
     if (!controle) return 0;
     const std::int32_t avant =
         controle->cursor().shape() == Qt::PointingHandCursor ? PoigneeMain : 0;
     // The null handle would hide the pointer; nothing would bring it back over
     // this control, so it is left as it is.
-    if (Curseur == PoigneeMain) controle->setCursor(Qt::PointingHandCursor);
+    if (Curseur == PoigneeMain) Pointeurs().Porte(*controle, Qt::PointingHandCursor);
     return avant;
 }
 

@@ -17,9 +17,10 @@ inline constexpr std::int32_t CurseurMain = 32649;
 // hand is known here: anything else gives the null handle.
 std::int32_t LoadCursorA(std::int32_t Instance, std::int32_t IdCurseur);
 
-// Makes the cursor current over the control under the mouse; the rest of the
-// window keeps its own pointers. The null handle changes nothing. Returns the
-// handle of what the control showed before, 0 for any other pointer.
+// Makes the cursor current over the control under the mouse, until the mouse
+// is over another control: that one, and the rest of the window, keep their
+// own pointers. The null handle changes nothing. Returns the handle of what
+// the control showed before, 0 for any other pointer.
 std::int32_t SetCursor(std::int32_t Curseur);
 
 }  // namespace user32

@@ -4,9 +4,11 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QWindow>
 #include <cstdint>
@@ -75,7 +77,8 @@ xcb_atom_t TypeRepere(xcb_connection_t* connexion) {
     return type;
 }
 
-// Returns once Qt has taken every event that the X server made for us so far.
+}  // namespace
+
 void AttendServeurX(QWidget& fenetre) {
     // Other platforms may answer as X11 too, without their windows on it.
     if (QGuiApplication::platformName() != "xcb") return;
@@ -108,8 +111,6 @@ void AttendServeurX(QWidget& fenetre) {
     QCoreApplication::instance()->removeNativeEventFilter(&repere);
 }
 
-}  // namespace
-
 void OublieSaisies(QWidget& fenetre) {
     Barrage barrage;
     QCoreApplication::instance()->installEventFilter(&barrage);
@@ -117,4 +118,19 @@ void OublieSaisies(QWidget& fenetre) {
     // What Qt has taken but not yet delivered goes to the barrage now.
     QCoreApplication::processEvents();
     QCoreApplication::instance()->removeEventFilter(&barrage);
+
+    // The moves are forgotten, not where the mouse came to rest: once the
+    // handler has returned, the window hears of it as of one move, so that
+    // the control under the mouse shows its pointer and its hover look.
+    QWindow* native = fenetre.window()->windowHandle();
+    if (!native) return;
+    QTimer::singleShot(0, native, [native] {
+        const QPoint global = QCursor::pos();
+        const QPointF place = native->mapFromGlobal(global);
+        if (!QRectF(QPointF(), native->size()).contains(place)) return;
+        QMouseEvent mouvement(QEvent::MouseMove, place, global, Qt::NoButton,
+                              QGuiApplication::mouseButtons(),
+                              QGuiApplication::keyboardModifiers());
+        QCoreApplication::sendEvent(native, &mouvement);
+    });
 }

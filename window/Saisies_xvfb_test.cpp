@@ -10,11 +10,14 @@
 #include <QTest>
 #include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "FrmMain.h"
 #include "Mesure.h"
 #include "Programme.h"
+#include "Saisies.h"
 #include "TestsFenetre.h"
 
 namespace {
@@ -34,16 +37,27 @@ class SaisiesX : public FenetreTest {
     }
     void TearDown() override { RemplaceFinProgramme(avant_); }
 
-    // The pointer moved to the middle of the control, then a left click.
-    void CliqueX(const QWidget& controle) {
-        const QPointF centre =
-            controle.mapToGlobal(QRectF(controle.rect()).center()) * controle.devicePixelRatio();
+    // The pointer moved to that place of the control, by default its middle.
+    void DeplaceX(const QWidget& controle, std::optional<QPoint> place = {}) {
+        const QPointF global =
+            controle.mapToGlobal(place ? QPointF(*place) : QRectF(controle.rect()).center()) *
+            controle.devicePixelRatio();
         const xcb_window_t racine = xcb_setup_roots_iterator(xcb_get_setup(x_)).data->root;
         xcb_test_fake_input(x_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, racine,
-                            static_cast<std::int16_t>(centre.x()),
-                            static_cast<std::int16_t>(centre.y()), 0);
-        xcb_test_fake_input(x_, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-        xcb_test_fake_input(x_, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+                            static_cast<std::int16_t>(global.x()),
+                            static_cast<std::int16_t>(global.y()), 0);
+    }
+
+    // XCB_BUTTON_PRESS or XCB_BUTTON_RELEASE of the left button.
+    void BoutonX(std::uint8_t geste) {
+        xcb_test_fake_input(x_, geste, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    }
+
+    // The pointer moved to the middle of the control, then a left click.
+    void CliqueX(const QWidget& controle) {
+        DeplaceX(controle);
+        BoutonX(XCB_BUTTON_PRESS);
+        BoutonX(XCB_BUTTON_RELEASE);
     }
 
     // The space bar pressed and released; it goes to the focused control.
@@ -57,6 +71,13 @@ class SaisiesX : public FenetreTest {
     // delivered none of it yet: that waits for the event loop.
     void Synchronise() {
         std::free(xcb_get_input_focus_reply(x_, xcb_get_input_focus(x_), nullptr));
+    }
+
+    // Returns once the window has handled every input asked for so far.
+    void Attend() {
+        xcb_flush(x_);
+        AttendServeurX(frm);
+        QCoreApplication::processEvents();
     }
 
     // A click on the target box after all that came before it. Returns once
@@ -137,6 +158,46 @@ TEST_F(SaisiesX, InputOnTheEnabledControlsDuringTheSearchIsForgotten) {
     EXPECT_EQ(frm.LblInfo.Caption(), issue);
     EXPECT_EQ(frm.TxtResultat.Text(), "866");
     EXPECT_EQ(fins_, 0);
+}
+
+// The hand shows over the web address alone, on a drag begun there too; and
+// after a search, the mouse having moved meanwhile, the pointer and the hover
+// look are those of the control now under it.
+TEST_F(SaisiesX, PointerAndHoverLookAreThoseOfTheControlUnderTheMouse) {
+    // What the X server shows over the window, as Qt last set it.
+    const auto pointeur = [this] { return frm.windowHandle()->cursor().shape(); };
+    DeplaceX(frm.lblCompany);
+    Attend();
+    EXPECT_EQ(pointeur(), Qt::PointingHandCursor);
+
+    // Up from the address, over the window's own background just above the
+    // foot, to the information label.
+    BoutonX(XCB_BUTTON_PRESS);
+    DeplaceX(frm, frm.Frame2.geometry().topLeft() + QPoint(10, -8));
+    Attend();
+    EXPECT_EQ(pointeur(), Qt::ArrowCursor);
+    DeplaceX(frm.LblInfo);
+    BoutonX(XCB_BUTTON_RELEASE);
+    Attend();
+    for (const QWidget* controle :
+         std::initializer_list<const QWidget*>{&frm.Label2, &frm.Frame2, &frm.Label3}) {
+        DeplaceX(*controle, QPoint(2, 2));
+        Attend();
+        EXPECT_EQ(pointeur(), Qt::ArrowCursor) << controle->objectName().toStdString();
+    }
+
+    // A search started over "Chercher", the mouse on the address by its end.
+    PoseJeuCherche();
+    DeplaceX(frm.CmdGO);
+    Attend();
+    ASSERT_TRUE(frm.CmdGO.underMouse());
+    DeplaceX(frm.lblCompany);
+    Synchronise();
+    frm.CmdGO_Click();
+    Attend();
+    EXPECT_EQ(pointeur(), Qt::PointingHandCursor);
+    EXPECT_FALSE(frm.CmdGO.underMouse());
+    EXPECT_TRUE(frm.lblCompany.underMouse());
 }
 
 // "Proposer" disables nothing: a click made meanwhile is handled after it.
