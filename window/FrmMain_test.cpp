@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
@@ -244,6 +245,23 @@ TEST_F(FrmMainTest, TargetBoxRefusesAFourthCharacter) {
     frm.TxtResultat.clear();
     QTest::keyClicks(&frm.TxtResultat, "1234");
     EXPECT_EQ(frm.TxtResultat.Text(), "123");
+}
+
+// The toolkit's own words, whatever the user's language: the target box's menu.
+TEST_F(FrmMainTest, TargetBoxMenuIsInFrench) {
+    ASSERT_TRUE(TraduitTextesQt());
+    const QPoint place(5, 5);
+    QContextMenuEvent clicDroit(QContextMenuEvent::Mouse, place,
+                                frm.TxtResultat.mapToGlobal(place));
+    QApplication::sendEvent(&frm.TxtResultat, &clicDroit);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    QStringList textes;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator()) textes << action->text().remove('&').section('\t', 0, 0);
+    menu->close();
+    EXPECT_EQ(textes.join(", ").toStdString(),
+              "Annuler, Rétablir, Couper, Copier, Coller, Supprimer, Tout sélectionner");
 }
 
 TEST_F(FrmMainTest, EnumerationFollowsTheDescriptionAndOnlyTilesAreCheckBoxes) {

@@ -1,5 +1,8 @@
 #include "Programme.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -18,6 +21,14 @@ FinProgramme& Fin() {
 }
 
 }  // namespace
+
+bool TraduitTextesQt() {
+    static QTranslator traduction;
+    static const bool installee =
+        traduction.load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(&traduction);
+    return installee;
+}
 
 void Unload(QWidget& fenetre) {
     fenetre.close();

@@ -1,10 +1,15 @@
-// The program as a whole: its title, unloading a window and ending the run.
+// The program as a whole: its title, its language, unloading a window and
+// ending the run.
 #pragma once
 
 #include <QWidget>
 #include <functional>
 
 inline constexpr const char* TitreProgramme = "Ornavex";
+
+// The toolkit's own texts, such as the target box's menu, in French whatever
+// the user's language. Says whether they were found.
+bool TraduitTextesQt();
 
 // Closes the window.
 void Unload(QWidget& fenetre);

@@ -2,9 +2,11 @@
 
 #include "BoiteMessage.h"
 #include "FrmMain.h"
+#include "Programme.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    TraduitTextesQt();
     InstalleBoiteErreur();
     FrmMain frmMain;
     frmMain.show();
