@@ -28,8 +28,8 @@ class PointeurDesControles : public QObject {
         return sousLaSouris_ == recepteur_ ? sousLaSouris_.data() : nullptr;
     }
 
+    // The control is the one under the mouse: no other still wears a cursor.
     void Porte(QWidget& controle, Qt::CursorShape forme) {
-        if (porteur_ && porteur_ != &controle) porteur_->unsetCursor();
         controle.setCursor(forme);
         porteur_ = &controle;
     }
