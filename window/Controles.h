@@ -63,6 +63,11 @@ class CaseACocher : public ControleLegende<QCheckBox> {
     bool EstCaseACocher() const override { return true; }
     std::int16_t Value() const override;
     void Value(std::int16_t valeur);
+
+  protected:
+    // A click anywhere in the control toggles it, not only on its box and
+    // caption, as the desktop's own check boxes do.
+    bool hitButton(const QPoint& place) const override { return rect().contains(place); }
 };
 
 // A label. It shows CR LF as one line break, wraps its words like the

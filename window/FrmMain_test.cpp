@@ -8,12 +8,14 @@
 #include <QImage>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "Apparence.h"
 #include "BoiteMessage.h"
 #include "Module1.h"
 #include "Programme.h"
@@ -141,6 +143,31 @@ TEST_F(FrmMainTest, EveryTileBoxDrawsItsWholeBox) {
         EXPECT_LT(qGray(image.pixel(milieu, 0)), dedans) << "top";
         EXPECT_LT(qGray(image.pixel(milieu, cote - 1)), dedans) << "bottom";
     }
+}
+
+// The window keeps its look whatever the desktop gives Qt: here another style
+// and a dark scheme, then the program's own look set over them. Every colour
+// of its palette is its own, or Qt would fill the rest from the desktop's.
+TEST(Apparence, TheWindowLooksTheSameWhateverStyleAndColoursTheDesktopGives) {
+    const auto vue = [] {
+        FrmMain frm;
+        return frm.grab().toImage();
+    };
+    const QImage attendue = vue();
+    QPalette sombre(QColor(53, 53, 53));
+    sombre.setColor(QPalette::WindowText, Qt::white);
+    sombre.setColor(QPalette::Text, Qt::white);
+    sombre.setColor(QPalette::HighlightedText, Qt::black);
+    QApplication::setStyle("Windows");
+    QApplication::setPalette(sombre);
+    FixeApparence();
+    EXPECT_EQ(QApplication::style()->name(), "fusion");
+    EXPECT_TRUE(vue() == attendue);
+    const QPalette palette = QApplication::palette();
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            EXPECT_TRUE(palette.isBrushSet(groupe, static_cast<QPalette::ColorRole>(role)))
+                << groupe << " " << role;
 }
 
 // The red figures keep clear of the card's black border, and nothing is

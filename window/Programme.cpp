@@ -1,5 +1,7 @@
 #include "Programme.h"
 
+#include <xcb/xcb.h>
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -21,6 +23,17 @@ FinProgramme& Fin() {
 }
 
 }  // namespace
+
+bool PrefereX() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    // A display named but out of reach would stop Qt's X platform dead.
+    xcb_connection_t* x = xcb_connect(nullptr, nullptr);
+    const bool joignable = xcb_connection_has_error(x) == 0;
+    xcb_disconnect(x);
+    if (joignable) qputenv("QT_QPA_PLATFORM", "xcb");
+    return joignable;
+}
 
 bool TraduitTextesQt() {
     static QTranslator traduction;

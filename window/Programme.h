@@ -7,6 +7,13 @@
 
 inline constexpr const char* TitreProgramme = "Ornavex";
 
+// Where the desktop has an X server, the window runs on it, on a Wayland
+// desktop too (through XWayland): its busy state and its centring are built on
+// X. A platform that the user names in QT_QPA_PLATFORM wins; with no X server
+// at hand, Qt chooses. Call before the application is made; says whether it
+// named X for it.
+bool PrefereX();
+
 // The toolkit's own texts, such as the target box's menu, in French whatever
 // the user's language. Says whether they were found.
 bool TraduitTextesQt();

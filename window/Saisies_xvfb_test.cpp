@@ -13,6 +13,8 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "FrmMain.h"
 #include "Mesure.h"
@@ -200,6 +202,22 @@ TEST_F(SaisiesX, PointerAndHoverLookAreThoseOfTheControlUnderTheMouse) {
     EXPECT_TRUE(frm.lblCompany.underMouse());
 }
 
+// As the desktop's own check boxes, a tile box toggles on a click anywhere in
+// it, right of its caption too: Chk(2), Chk(3), Chk(19) and Chk(20).
+TEST_F(SaisiesX, AClickAnywhereInATileBoxTogglesIt) {
+    const std::pair<QPoint, std::int32_t> clics[] = {
+        {{56, 62}, 2}, {{68, 78}, 3}, {{112, 110}, 19}, {{124, 126}, 20}};
+    for (const std::int16_t attendu : {1, 0}) {
+        for (const auto& [place, tuile] : clics) {
+            DeplaceX(frm, place);
+            BoutonX(XCB_BUTTON_PRESS);
+            BoutonX(XCB_BUTTON_RELEASE);
+            Attend();
+            EXPECT_EQ(frm.Chk(tuile).Value(), attendu) << "Chk(" << tuile << ")";
+        }
+    }
+}
+
 // "Proposer" disables nothing: a click made meanwhile is handled after it.
 TEST_F(SaisiesX, AClickOnQuitterDuringAProposalEndsTheProgramAfterIt) {
     CliqueX(frm.CmdQuit);
@@ -208,6 +226,42 @@ TEST_F(SaisiesX, AClickOnQuitterDuringAProposalEndsTheProgramAfterIt) {
     EXPECT_EQ(fins_, 0);
     EXPECT_TRUE(QTest::qWaitFor([this] { return fins_ > 0; }, 10000));
     EXPECT_EQ(fins_, 1);
+}
+
+// Where an X server answers, the window goes to it, even when the desktop
+// offers Wayland first; a platform that the user names, or no X server at
+// all, leaves the choice to Qt.
+TEST(PrefereX, NamesXWhereAnXServerAnswersAndLeavesEveryOtherChoiceToQt) {
+    const char* const noms[] = {"DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY",
+                                "XDG_SESSION_TYPE"};
+    std::vector<std::optional<QByteArray>> avant;
+    for (const char* nom : noms)
+        avant.push_back(qEnvironmentVariableIsSet(nom) ? std::optional(qgetenv(nom))
+                                                       : std::nullopt);
+    qputenv("WAYLAND_DISPLAY", "wayland-0");
+    qputenv("XDG_SESSION_TYPE", "wayland");
+
+    qunsetenv("QT_QPA_PLATFORM");
+    EXPECT_TRUE(PrefereX());
+    EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), "xcb");
+
+    qputenv("QT_QPA_PLATFORM", "wayland");
+    EXPECT_FALSE(PrefereX());
+    EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), "wayland");
+
+    for (const char* ecran : {":65000", ""}) {
+        qunsetenv("QT_QPA_PLATFORM");
+        qputenv("DISPLAY", ecran);
+        EXPECT_FALSE(PrefereX()) << "DISPLAY=" << ecran;
+        EXPECT_FALSE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) << "DISPLAY=" << ecran;
+    }
+
+    for (std::size_t k = 0; k < std::size(noms); ++k) {
+        if (avant[k])
+            qputenv(noms[k], *avant[k]);
+        else
+            qunsetenv(noms[k]);
+    }
 }
 
 }  // namespace
