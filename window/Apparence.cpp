@@ -32,7 +32,6 @@ QPalette PaletteClaire() {
         {QPalette::Link, QColor(0, 0, 255), QColor(0, 0, 255)},
         {QPalette::LinkVisited, QColor(255, 0, 255), QColor(255, 0, 255)},
         {QPalette::AlternateBase, QColor(247, 247, 247), QColor(247, 247, 247)},
-        {QPalette::NoRole, noir, noir},
         {QPalette::ToolTipBase, QColor(255, 255, 220), QColor(255, 255, 220)},
         {QPalette::ToolTipText, noir, noir},
         {QPalette::PlaceholderText, QColor(0, 0, 0, 128), QColor(0, 0, 0, 128)},
