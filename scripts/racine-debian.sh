@@ -64,9 +64,12 @@ enfant=""
 # removed while anything is still mounted under the root.
 nettoie() {
     local statut=$?
+    set +e
     trap - EXIT INT TERM
+    # unshare holds back SIGTERM while its child runs; once it is killed, the
+    # kernel kills its child, and with it every process of the namespace.
     if [ -n "$enfant" ]; then
-        kill "$enfant" 2>/dev/null
+        kill -KILL "$enfant" 2>/dev/null
         wait "$enfant" 2>/dev/null
     fi
     if grep -q " $racine[/ ]" /proc/self/mountinfo; then
