@@ -1,5 +1,5 @@
-// The program as a whole: its title, its language, unloading a window and
-// ending the run.
+// The program as a whole: its title, the platform it runs on, its language,
+// unloading a window and ending the run.
 #pragma once
 
 #include <QWidget>
